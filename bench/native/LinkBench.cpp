@@ -41,8 +41,8 @@ public:
     OsHandle FindTopLevelWindow(const char*) override { return 1; }
     std::uint32_t RegisterMessage(const char*) override { return 0xC000; }
     std::uint32_t CurrentProcessId() override { return 42; }
-    std::uint16_t AddAtom(const char*) override { return 0xC001; }
-    void DeleteAtom(std::uint16_t) override {}
+    std::uint16_t AddGlobalAtom(const char*) override { return 0xC001; }
+    void DeleteGlobalAtom(std::uint16_t) override {}
     OsHandle CreateMapping(const char*, std::uint32_t) override { return 2; }
     std::uint8_t* MapView(OsHandle) override { return block_.data(); }
     void UnmapView(std::uint8_t*) override {}

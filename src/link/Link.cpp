@@ -75,7 +75,7 @@ bool LinkOpen(LinkState& link, std::int32_t requestedSimVersion, LinkResult& res
     char name[24];
     BuildMappingName(os.CurrentProcessId(), name);
 
-    link.atom = os.AddAtom(name);
+    link.atom = os.AddGlobalAtom(name);
     if (link.atom == 0) return FailAndClose(link, LinkResult::AtomFailed, result);
 
     link.mapping = os.CreateMapping(name, kBlockSize);
@@ -161,7 +161,7 @@ void LinkClose(LinkState& link) {
     link.next = nullptr;
     link.pending.count = 0;
     if (link.atom != 0) {
-        os.DeleteAtom(link.atom);
+        os.DeleteGlobalAtom(link.atom);
         link.atom = 0;
     }
     if (link.view != nullptr) {

@@ -18,9 +18,9 @@ public:
     // RegisterWindowMessageA; 0 on failure.
     virtual std::uint32_t RegisterMessage(const char* name) = 0;
     virtual std::uint32_t CurrentProcessId() = 0;
-    // GlobalAddAtomA / GlobalDeleteAtom; AddAtom returns 0 on failure.
-    virtual std::uint16_t AddAtom(const char* name) = 0;
-    virtual void DeleteAtom(std::uint16_t atom) = 0;
+    // GlobalAddAtomA / GlobalDeleteAtom; AddGlobalAtom returns 0 on failure.
+    virtual std::uint16_t AddGlobalAtom(const char* name) = 0;
+    virtual void DeleteGlobalAtom(std::uint16_t atom) = 0;
     // CreateFileMappingA on the paging file, read/write, `size` bytes.
     virtual OsHandle CreateMapping(const char* name, std::uint32_t size) = 0;
     // MapViewOfFile of the whole mapping with write access; nullptr on failure.

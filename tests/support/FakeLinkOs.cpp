@@ -22,7 +22,7 @@ std::uint32_t FakeLinkOs::RegisterMessage(const char* name) {
     return !registerFails && std::strcmp(name, kLinkMessageName) == 0 ? kMessage : 0;
 }
 
-std::uint16_t FakeLinkOs::AddAtom(const char* name) {
+std::uint16_t FakeLinkOs::AddGlobalAtom(const char* name) {
     if (atomFails) return 0;
     const auto atom = static_cast<std::uint16_t>(0xC000 + atoms_.size() + 1);
     atoms_[atom] = name;
@@ -30,7 +30,7 @@ std::uint16_t FakeLinkOs::AddAtom(const char* name) {
     return atom;
 }
 
-void FakeLinkOs::DeleteAtom(std::uint16_t atom) {
+void FakeLinkOs::DeleteGlobalAtom(std::uint16_t atom) {
     if (atoms_.erase(atom) == 1) --liveAtoms;
 }
 

@@ -12,9 +12,9 @@ std::uint32_t Win32LinkOs::RegisterMessage(const char* name) { return RegisterWi
 
 std::uint32_t Win32LinkOs::CurrentProcessId() { return GetCurrentProcessId(); }
 
-std::uint16_t Win32LinkOs::AddAtom(const char* name) { return GlobalAddAtomA(name); }
+std::uint16_t Win32LinkOs::AddGlobalAtom(const char* name) { return GlobalAddAtomA(name); }
 
-void Win32LinkOs::DeleteAtom(std::uint16_t atom) { GlobalDeleteAtom(atom); }
+void Win32LinkOs::DeleteGlobalAtom(std::uint16_t atom) { GlobalDeleteAtom(atom); }
 
 OsHandle Win32LinkOs::CreateMapping(const char* name, std::uint32_t size) {
     return reinterpret_cast<OsHandle>(

@@ -10,8 +10,8 @@ public:
     OsHandle FindTopLevelWindow(const char* className) override;
     std::uint32_t RegisterMessage(const char* name) override;
     std::uint32_t CurrentProcessId() override;
-    std::uint16_t AddAtom(const char* name) override;
-    void DeleteAtom(std::uint16_t atom) override;
+    std::uint16_t AddGlobalAtom(const char* name) override;
+    void DeleteGlobalAtom(std::uint16_t atom) override;
     OsHandle CreateMapping(const char* name, std::uint32_t size) override;
     std::uint8_t* MapView(OsHandle mapping) override;
     void UnmapView(std::uint8_t* view) override;

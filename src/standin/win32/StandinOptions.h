@@ -15,16 +15,17 @@ struct StandinOptions {
     bool airborne = false;       // --airborne
 };
 
+// Shown in a message box, in a proportional font: one option a line, no
+// column alignment.
 inline constexpr char kStandinUsage[] =
-    "Usage: standin [options]\n"
+    "Usage: standin [option ...]\n"
     "\n"
-    "  --fs98main        serve under the window class FS98MAIN only\n"
-    "  --old-version     report a server version too old for the client\n"
-    "  --no-answer       never answer a request in time\n"
-    "  --answer=N        answer every request with N instead of 1\n"
-    "  --tamper=WHAT     change a header field of the reply; WHAT is one of\n"
-    "                    kind, offset, size, destination, end\n"
-    "  --airborne        start in the air";
+    "--fs98main:  serve as window class FS98MAIN only\n"
+    "--old-version:  report a server version too old for the client\n"
+    "--no-answer:  never answer a request in time\n"
+    "--answer=N:  answer every request with N instead of 1\n"
+    "--tamper=kind|offset|size|destination|end:  change that header field in the reply\n"
+    "--airborne:  start in the air";
 
 // Nothing when an argument is unknown or malformed. `arguments` excludes the
 // program name.

@@ -1,8 +1,6 @@
-// Before <windows.h>: its AddAtom macro would rename the link's AddAtom.
-#include "link/Link.h"
-
 #include "standin/win32/StandinWindow.h"
 
+#include "link/Link.h"
 #include "standin/core/FlightModel.h"
 #include "standin/win32/LinkMessageAnswer.h"
 #include "standin/win32/StandinIds.h"

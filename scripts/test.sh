@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the portable core's unit tests
+# natively, then the Windows programs' end-to-end tests through wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+cmake --preset native
+cmake --build --preset native
+ctest --preset native
+
+cmake --preset windows
+cmake --build --preset windows
+ctest --preset windows

@@ -1,0 +1,77 @@
+// The real Win32 link against the stand-in simulator's window: in this
+// process (the server window on a thread of its own) and from linkprobe.exe
+// in a process of its own.
+#include <gtest/gtest.h>
+
+#include "link/Link.h"
+#include "platform/win32/Win32LinkOs.h"
+#include "standin/core/FlightModel.h"
+#include "standin/win32/StandinThread.h"
+#include "support/win32/ChildProcess.h"
+
+namespace wendox::testing {
+namespace {
+
+constexpr DWORD kProbeTimeoutMs = 30000;
+
+TEST(LinkEndToEnd, OpensReadsTheVersionsWritesAndReadsBack) {
+    standin::ServerCore server;
+    standin::StartFlight(server);
+    standin::StandinThread window(server);
+
+    Win32LinkOs os;
+    LinkState link(os);
+    LinkResult result = LinkResult::AlreadyOpen;
+    ASSERT_TRUE(LinkOpen(link, 0, result)) << Code(result);
+    EXPECT_EQ(link.serverVersion, standin::kServerVersion);
+    EXPECT_EQ(link.simVersion, standin::kSimulatorVersion);
+
+    const std::int32_t flaps = 4096;
+    std::int32_t flapsBack = 0;
+    std::uint16_t engines = 0;
+    ASSERT_TRUE(LinkWrite(link, simvar::FlapsControl.offset, 4, &flaps, result));
+    ASSERT_TRUE(LinkRead(link, simvar::FlapsControl.offset, 4, &flapsBack, result));
+    ASSERT_TRUE(LinkRead(link, simvar::EngineCount.offset, 2, &engines, result));
+    ASSERT_TRUE(LinkProcess(link, result)) << Code(result);
+    EXPECT_EQ(flapsBack, 4096);
+    EXPECT_EQ(engines, 2);
+    EXPECT_EQ(server.WritesTo(simvar::FlapsControl).size(), 1u);
+    LinkClose(link);
+}
+
+TEST(LinkEndToEnd, LinkprobeWritesAndReadsBackFromAnotherProcess) {
+    standin::ServerCore server;
+    standin::StartFlight(server);
+    standin::StandinThread window(server);
+
+    const ProgramRun run = RunProgram("linkprobe.exe", {"w:0x0B6B:1:5", "r:0x0B6B:1", "r:0x0AEC:2", "r:0x3308:4"},
+                                      kProbeTimeoutMs);
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.output, "0x0B6B=5\r\n0x0AEC=2\r\n0x3308=4208852998\r\n");
+    const auto writes = server.WritesTo(simvar::FailEngines);
+    ASSERT_EQ(writes.size(), 1u);
+    EXPECT_EQ(writes[0].Value(), 5u);
+}
+
+TEST(LinkEndToEnd, NoServerIsReportedAsServerNotFound) {
+    Win32LinkOs os;
+    LinkState link(os);
+    LinkResult result = LinkResult::Ok;
+    EXPECT_FALSE(LinkOpen(link, 0, result));
+    EXPECT_EQ(result, LinkResult::ServerNotFound);
+
+    EXPECT_EQ(RunProgram("linkprobe.exe", {"r:0x0AEC:2"}, kProbeTimeoutMs).exitCode, 102u);
+}
+
+TEST(LinkEndToEnd, FallbackServerWithBadVersionIsRejectedAsFallback) {
+    standin::ServerCore server;
+    server.SetMisbehaviour({.fallbackClassOnly = true});
+    server.ReportTooOldVersion();
+    standin::StandinThread window(server);
+
+    EXPECT_EQ(RunProgram("linkprobe.exe", {"r:0x0AEC:2"}, kProbeTimeoutMs).exitCode, 114u);
+}
+
+}  // namespace
+}  // namespace wendox::testing
