@@ -13,3 +13,8 @@ ctest --preset native
 cmake --preset windows
 cmake --build --preset windows
 ctest --preset windows
+
+# Fuzzing of what another process or a user wrote (a short run per target).
+cmake --preset fuzz
+cmake --build --preset fuzz
+ctest --preset fuzz

@@ -21,10 +21,11 @@ inline constexpr char kStandinUsage[] =
     "Usage: standin [option ...]\n"
     "\n"
     "--fs98main:  serve as window class FS98MAIN only\n"
-    "--old-version:  report a server version too old for the client\n"
-    "--no-answer:  never answer a request in time\n"
-    "--answer=N:  answer every request with N instead of 1\n"
-    "--tamper=kind|offset|size|destination|end:  change that header field in the reply\n"
+    "--old-version:  report a server version too old\n"
+    "--no-answer:  never answer in time\n"
+    "--answer=N:  answer with N instead of 1\n"
+    "--tamper=WHAT:  change a header field of the reply,\n"
+    "      WHAT being kind, offset, size, destination or end\n"
     "--airborne:  start in the air";
 
 // Nothing when an argument is unknown or malformed. `arguments` excludes the
