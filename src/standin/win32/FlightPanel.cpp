@@ -1,6 +1,7 @@
 #include "standin/win32/FlightPanel.h"
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "standin/core/FlightModel.h"
 
