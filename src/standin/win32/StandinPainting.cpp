@@ -3,7 +3,7 @@
 #include <string>
 
 #include "standin/core/FlightModel.h"
-#include "standin/win32/FlightPanel.h"
+#include "standin/core/FlightPanel.h"
 #include "standin/win32/StandinLayout.h"
 
 namespace wendox::standin {

@@ -9,7 +9,7 @@
 #include "standin/core/FlightModel.h"
 #include "standin/core/ServerCore.h"
 #include "standin/win32/StandinIds.h"
-#include "standin/win32/StandinOptions.h"
+#include "standin/core/StandinOptions.h"
 #include "standin/win32/StandinWindow.h"
 
 using namespace wendox::standin;

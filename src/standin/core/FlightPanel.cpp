@@ -1,4 +1,4 @@
-#include "standin/win32/FlightPanel.h"
+#include "standin/core/FlightPanel.h"
 
 #include <cstdio>
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "standin/win32/StandinOptions.h"
+#include "standin/core/StandinOptions.h"
 
 #include <charconv>
 
