@@ -1,0 +1,30 @@
+// Failing and clearing components: each failure in force is written into
+// the simulator by its rule and held there every connected tick.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/EngineState.h"
+
+namespace wendox {
+
+inline constexpr std::int32_t kStallTicks = 30;
+
+// Marks the component failed and appends its entry, unless the list is full
+// or the component has failed already. True when it was added.
+bool AddFailure(EngineState& s, std::int32_t system, std::int32_t component);
+
+// Queues the write that puts `value` into a component's variable under its
+// rule (size 1, 2 or 4); never sends. Returns the link's result (Ok when
+// queued).
+LinkResult WriteComponentValue(EngineState& s, std::uint32_t offset, std::int32_t value, std::uint32_t size,
+                               FailureRule rule, std::int32_t engine);
+
+// Writes every failure in force again, drains leaks, counts stalls down.
+void ApplyFailures(EngineState& s);
+
+void ClearFailure(EngineState& s, std::int32_t system, std::int32_t component);
+void ClearAllFailures(EngineState& s, bool silent);
+void ClearLastFailure(EngineState& s);
+
+}  // namespace wendox

@@ -1,0 +1,29 @@
+// A desktop whose clock the test sets, whose sound files are named by the
+// test, and which remembers every sound played.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/Desktop.h"
+
+namespace wendox::testing {
+
+class FakeDesktop final : public Desktop {
+public:
+    float clockSeconds = 43200.0f;
+    std::string folder = "C:\\Wendox";
+    char separator = '.';
+    std::set<std::string> files{"C:\\Wendox\\sound_ok.wav", "C:\\Wendox\\sound_warning.wav",
+                                "C:\\Wendox\\sound_failure.wav"};
+    std::vector<std::string> played;  // file names without the folder
+
+    float SecondsSinceMidnight() override { return clockSeconds; }
+    const std::string& ProgramFolder() override { return folder; }
+    char DecimalSeparator() override { return separator; }
+    bool IsOrdinaryFile(const std::string& path) override { return files.contains(path); }
+    void PlaySoundFile(const std::string& path) override { played.push_back(path.substr(folder.size())); }
+};
+
+}  // namespace wendox::testing

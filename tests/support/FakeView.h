@@ -1,0 +1,27 @@
+// A main window that only remembers what the engine asked of it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/EngineView.h"
+
+namespace wendox::testing {
+
+class FakeView final : public EngineView {
+public:
+    std::vector<std::string> captions;  // every status shown, in order
+    int systemsFilled = 0;
+    int refills = 0;
+    bool listVisible = true;
+    bool timerStarted = false;
+
+    void FillSystems() override { ++systemsFilled; }
+    void RefillComponents() override { ++refills; }
+    void SetStatusCaption(const std::string& text) override { captions.push_back(text); }
+    bool ComponentListVisible() override { return listVisible; }
+    void SetComponentListVisible(bool visible) override { listVisible = visible; }
+    void StartTimer() override { timerStarted = true; }
+};
+
+}  // namespace wendox::testing

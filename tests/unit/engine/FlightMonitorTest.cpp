@@ -1,0 +1,158 @@
+#include "engine/EngineFixture.h"
+#include "engine/Schedule.h"
+
+namespace wendox::testing {
+namespace {
+
+using FlightMonitorTest = EngineFixture;
+
+TEST_F(FlightMonitorTest, StartUpConnectsSchedulesAndTicksAtOnce) {
+    StartUp();
+    EXPECT_EQ(view.systemsFilled, 1);
+    EXPECT_TRUE(view.timerStarted);
+    EXPECT_TRUE(s().connected);
+    EXPECT_EQ(desktop.played, std::vector<std::string>{"\\sound_ok.wav"});
+    EXPECT_EQ(Status(), "On hold (not airborne).");
+    EXPECT_EQ(C(kApMaster).bandLow, C(kApMaster).bandHigh);  // reliability 100: empty band
+    EXPECT_GE(C(kApMaster).scheduledRoll, 1);
+}
+
+TEST_F(FlightMonitorTest, WithoutServerStartUpWarnsOnceAndRetriesSilentlyEveryTick) {
+    os.serverRunning = false;
+    StartUp();
+    EXPECT_EQ(Status(), "FSUIPC - No connection to Flight Simulator.");
+    Ticks(3);
+    EXPECT_EQ(desktop.played, std::vector<std::string>{"\\sound_warning.wav"});
+    os.serverRunning = true;
+    Ticks(1);
+    EXPECT_EQ(Status(), "Connected");
+    EXPECT_EQ(desktop.played.back(), "\\sound_ok.wav");
+    Ticks(1);
+    EXPECT_EQ(Status(), "On hold (not airborne).");
+}
+
+TEST_F(FlightMonitorTest, StatusTellsWhyTheEngineHolds) {
+    StartUp();
+    standin::Pause(server);
+    Ticks(1);
+    EXPECT_EQ(Status(), "On hold (sim paused)(not airborne).");
+    standin::TakeOff(server);
+    Ticks(1);
+    EXPECT_EQ(Status(), "On hold (sim paused).");
+    standin::Resume(server);
+    Ticks(1);
+    EXPECT_EQ(Status(), "Operational.");
+    ToggleDeactivated(s());
+    Ticks(1);
+    EXPECT_EQ(Status(), "On hold (deactivated).");
+    ToggleDeactivated(s());
+    s().settings.displayFailures = true;
+    Ticks(1);
+    EXPECT_EQ(Status(), "Operational.  No failures.");
+    EXPECT_EQ(desktop.played, (std::vector<std::string>{"\\sound_ok.wav", "\\sound_warning.wav", "\\sound_ok.wav"}));
+}
+
+TEST_F(FlightMonitorTest, FirstRollComesOnTheTenthOperationalTick) {
+    StartUp();
+    C(kApMaster).reliability = 50;
+    standin::TakeOff(server);
+    Ticks(9);
+    EXPECT_EQ(C(kApMaster).rollCount, 0);
+    standin::Pause(server);
+    Ticks(3);
+    standin::Resume(server);
+    standin::Land(server);
+    Ticks(2);
+    standin::TakeOff(server);
+    EXPECT_EQ(C(kApMaster).rollCount, 0);
+    Ticks(1);
+    EXPECT_EQ(C(kApMaster).rollCount, 1);
+    Ticks(10);
+    EXPECT_EQ(C(kApMaster).rollCount, 2);
+    EXPECT_EQ(C(kTransponder).rollCount, 0);  // reliability 100: never tested
+}
+
+TEST_F(FlightMonitorTest, ComponentsOfMissingEnginesAndHeldOutGearAreNeverTested) {
+    StartUp();
+    for (Id id : {kEngine3Fail, kEngine3Stall, kAltGen3, kLandingGear, kFlaps, kApMaster}) C(id).reliability = 0;
+    standin::TakeOff(server);
+    server.SetValue(simvar::GearControl, standin::kGearDown);  // gear left down in flight
+    server.SetValue(simvar::FlapsControl, 2000);
+    Ticks(200);
+    for (Id id : {kEngine3Fail, kEngine3Stall, kAltGen3, kLandingGear, kFlaps}) {
+        EXPECT_EQ(C(id).rollCount, 0);
+        EXPECT_FALSE(C(id).failed);
+    }
+    EXPECT_EQ(C(kApMaster).rollCount, 20);
+
+    server.SetValue(simvar::GearControl, 0);  // retracted: now the gear can fail
+    Ticks(10);
+    EXPECT_EQ(C(kLandingGear).rollCount, 1);
+}
+
+TEST_F(FlightMonitorTest, ZeroReliabilityFailsWithinItsPeriodAndIsReportedOnce) {
+    StartUp();
+    s().settings.playFailureSound = true;
+    s().settings.displayFailures = true;
+    C(kApMaster).reliability = 0;
+    C(kApMaster).periodHours = 0;  // tested on every roll
+    ScheduleAllPeriods(s());
+    standin::TakeOff(server);
+    server.SetValue(simvar::ApMaster, 1);
+    Ticks(10);
+    ASSERT_TRUE(C(kApMaster).failed);  // 100000 of 100001 draws fail it
+    EXPECT_EQ(server.Value(simvar::ApMaster), 0u);  // written in the same tick
+    EXPECT_EQ(desktop.played.back(), "\\sound_failure.wav");
+    EXPECT_EQ(Status(), "Operational.  1 failures... AP(Master)");
+    const int refills = view.refills;
+    Ticks(30);
+    EXPECT_EQ(s().failed.count, 1);  // at most once at a time
+    EXPECT_EQ(view.refills, refills);
+}
+
+TEST_F(FlightMonitorTest, LosingTheLinkClearsFailuresUnlessTheHardcoreLockHolds) {
+    StartUp();
+    standin::TakeOff(server);
+    Ticks(1);
+    Fail(kEngine1Fail);
+    Fail(kApMaster);
+    Ticks(1);
+    server.SetMisbehaviour({.answer = 0});
+    Ticks(1);
+    EXPECT_FALSE(s().connected);
+    EXPECT_EQ(s().failed.count, 0);
+    EXPECT_FALSE(C(kEngine1Fail).failed);
+    EXPECT_EQ(desktop.played.back(), "\\sound_warning.wav");
+    EXPECT_EQ(Status(), "FSUIPC - No connection to Flight Simulator.");
+
+    server.SetMisbehaviour({});
+    Ticks(2);
+    s().settings.hardcoreMode = true;
+    Fail(kEngine1Fail);
+    Ticks(1);
+    EXPECT_FALSE(view.listVisible);  // the lock hides the list
+    server.SetMisbehaviour({.answer = 0});
+    Ticks(1);
+    EXPECT_EQ(s().failed.count, 1);
+    server.SetMisbehaviour({});
+    server.ClearWrites();
+    Ticks(2);  // reconnect, then hold the failure again
+    EXPECT_EQ(NewWrites(simvar::FailEngines), std::vector<std::uint64_t>{1});
+    standin::Land(server);
+    Ticks(1);
+    EXPECT_TRUE(view.listVisible);
+}
+
+TEST_F(FlightMonitorTest, DeactivationCannotBeToggledUnderTheLock) {
+    StartUp();
+    s().settings.hardcoreMode = true;
+    standin::TakeOff(server);
+    Ticks(1);
+    ToggleDeactivated(s());
+    EXPECT_FALSE(s().deactivated);
+    Ticks(1);
+    EXPECT_EQ(Status(), "Operational. Hardcore Mode.");
+}
+
+}  // namespace
+}  // namespace wendox::testing
