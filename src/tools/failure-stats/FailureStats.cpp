@@ -1,0 +1,99 @@
+#include "tools/failure-stats/FailureStats.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/EngineState.h"
+#include "engine/Failures.h"
+#include "engine/NumberText.h"
+#include "engine/Schedule.h"
+
+namespace wendox {
+
+namespace {
+
+// No server: the roll never touches the link.
+class NoLinkOs final : public LinkOs {
+public:
+    OsHandle FindTopLevelWindow(const char*) override { return 0; }
+    std::uint32_t RegisterMessage(const char*) override { return 0; }
+    std::uint32_t CurrentProcessId() override { return 0; }
+    std::uint16_t AddGlobalAtom(const char*) override { return 0; }
+    void DeleteGlobalAtom(std::uint16_t) override {}
+    OsHandle CreateMapping(const char*, std::uint32_t) override { return 0; }
+    std::uint8_t* MapView(OsHandle) override { return nullptr; }
+    void UnmapView(std::uint8_t*) override {}
+    void CloseHandle(OsHandle) override {}
+    std::uint32_t LastError() override { return 0; }
+    bool SendMessageTimed(OsHandle, std::uint32_t, std::uintptr_t, std::intptr_t, std::uint32_t, std::uint32_t,
+                          std::uintptr_t&) override {
+        return false;
+    }
+    void Sleep(std::uint32_t) override {}
+};
+
+// The time of day advances ten seconds a roll, wrapping at midnight.
+class SimulatedDesktop final : public Desktop {
+public:
+    void NextRoll() { seconds_ = seconds_ + 10.0 >= 86400.0 ? seconds_ + 10.0 - 86400.0 : seconds_ + 10.0; }
+    float SecondsSinceMidnight() override { return static_cast<float>(seconds_); }
+    const std::string& ProgramFolder() override { return folder_; }
+    char DecimalSeparator() override { return '.'; }
+    bool IsOrdinaryFile(const std::string&) override { return false; }
+    void PlaySoundFile(const std::string&) override {}
+
+private:
+    double seconds_ = 12345.0;
+    std::string folder_;
+};
+
+class NoView final : public EngineView {
+public:
+    void FillSystems() override {}
+    void RefillComponents() override {}
+    void SetStatusCaption(const std::string&) override {}
+    bool ComponentListVisible() override { return true; }
+    void SetComponentListVisible(bool) override {}
+    void StartTimer() override {}
+};
+
+}  // namespace
+
+FailureOutcome MeasureFailures(float reliability, float hours, std::uint64_t wantedPeriods) {
+    NoLinkOs os;
+    SimulatedDesktop desktop;
+    NoView view;
+    auto state = std::make_unique<EngineState>(os, desktop, view);
+    EngineState& s = *state;
+    s.catalogue = BuildCatalogue();
+    s.engineCount = 4;  // every component takes part
+    s.catalogue.ForEach([&](int, int, ComponentRecord& c) {
+        c.reliability = ThroughText(reliability);
+        c.periodHours = ThroughText(hours);
+    });
+    ScheduleAllPeriods(s);
+
+    FailureOutcome outcome;
+    outcome.bandWidth = s.catalogue.Find(1, 1)->bandHigh - s.catalogue.Find(1, 1)->bandLow;
+    std::vector<bool> failedThisPeriod(kSystemCount * kMaxComponentsPerSystem, false);
+    while (outcome.periods < wantedPeriods) {
+        desktop.NextRoll();
+        FailureRoll(s);
+        while (s.failed.count > 0) {
+            const FailedEntry entry = s.failed.entries[0];
+            failedThisPeriod[(entry.system - 1) * kMaxComponentsPerSystem + entry.component - 1] = true;
+            ClearFailure(s, entry.system, entry.component);
+        }
+        s.catalogue.ForEach([&](int system, int component, ComponentRecord& c) {
+            if (c.rollCount != 0) return;  // the period goes on
+            const std::size_t slot = (system - 1) * kMaxComponentsPerSystem + component - 1;
+            ++outcome.periods;
+            outcome.failures += failedThisPeriod[slot];
+            failedThisPeriod[slot] = false;
+        });
+    }
+    return outcome;
+}
+
+}  // namespace wendox
