@@ -24,6 +24,7 @@ public:
     char DecimalSeparator() override { return '.'; }
     bool IsOrdinaryFile(const std::string&) override { return false; }
     void PlaySoundFile(const std::string&) override {}
+    void ShowMessage(const std::string&, bool) override {}
     float clock = 1000.0f;
     std::string folder = "C:\\Wendox";
 };
@@ -36,6 +37,7 @@ public:
     bool ComponentListVisible() override { return true; }
     void SetComponentListVisible(bool) override {}
     void StartTimer() override {}
+    void SetProfileCaption(const std::string&) override {}
 };
 
 void BM_SteadyTickWithTenFailures(benchmark::State& state) {

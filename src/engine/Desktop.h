@@ -21,6 +21,9 @@ public:
     // Starts playing a sound file and returns at once; a new sound cuts off
     // one still playing.
     virtual void PlaySoundFile(const std::string& path) = 0;
+    // A modal message box with an OK button and the program's default title,
+    // with the exclamation icon or none.
+    virtual void ShowMessage(const std::string& text, bool exclamation) = 0;
 };
 
 }  // namespace wendox

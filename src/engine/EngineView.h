@@ -20,6 +20,8 @@ public:
     virtual void SetComponentListVisible(bool visible) = 0;
     // Switches on the timer that runs a tick every 1000 ms.
     virtual void StartTimer() = 0;
+    // The caption above the components list ("Sub-systems (Trainer.wdp)").
+    virtual void SetProfileCaption(const std::string& text) = 0;
 };
 
 }  // namespace wendox

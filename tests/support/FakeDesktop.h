@@ -18,12 +18,18 @@ public:
     std::set<std::string> files{"C:\\Wendox\\sound_ok.wav", "C:\\Wendox\\sound_warning.wav",
                                 "C:\\Wendox\\sound_failure.wav"};
     std::vector<std::string> played;  // file names without the folder
+    struct Message {
+        std::string text;
+        bool exclamation;
+    };
+    std::vector<Message> messages;
 
     float SecondsSinceMidnight() override { return clockSeconds; }
     const std::string& ProgramFolder() override { return folder; }
     char DecimalSeparator() override { return separator; }
     bool IsOrdinaryFile(const std::string& path) override { return files.contains(path); }
     void PlaySoundFile(const std::string& path) override { played.push_back(path.substr(folder.size())); }
+    void ShowMessage(const std::string& text, bool exclamation) override { messages.push_back({text, exclamation}); }
 };
 
 }  // namespace wendox::testing

@@ -15,6 +15,7 @@ public:
     int refills = 0;
     bool listVisible = true;
     bool timerStarted = false;
+    std::string profileCaption = "Sub-systems";
 
     void FillSystems() override { ++systemsFilled; }
     void RefillComponents() override { ++refills; }
@@ -22,6 +23,7 @@ public:
     bool ComponentListVisible() override { return listVisible; }
     void SetComponentListVisible(bool visible) override { listVisible = visible; }
     void StartTimer() override { timerStarted = true; }
+    void SetProfileCaption(const std::string& text) override { profileCaption = text; }
 };
 
 }  // namespace wendox::testing

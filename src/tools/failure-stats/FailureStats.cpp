@@ -42,6 +42,7 @@ public:
     char DecimalSeparator() override { return '.'; }
     bool IsOrdinaryFile(const std::string&) override { return false; }
     void PlaySoundFile(const std::string&) override {}
+    void ShowMessage(const std::string&, bool) override {}
 
 private:
     double seconds_ = 12345.0;
@@ -56,6 +57,7 @@ public:
     bool ComponentListVisible() override { return true; }
     void SetComponentListVisible(bool) override {}
     void StartTimer() override {}
+    void SetProfileCaption(const std::string&) override {}
 };
 
 }  // namespace
