@@ -16,6 +16,8 @@
 
 namespace wendox {
 
+class FileStore;
+
 struct EngineState {
     EngineState(LinkOs& os, Desktop& desktop, EngineView& view);
     EngineState(const EngineState&) = delete;
@@ -23,6 +25,7 @@ struct EngineState {
 
     Desktop* desktop;
     EngineView* view;
+    FileStore* files = nullptr;  // where profiles are read and written
     LinkState link;
     Settings settings;
     Catalogue catalogue;

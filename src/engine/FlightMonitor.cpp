@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "config/Profile.h"
 #include "engine/Failures.h"
 #include "engine/Schedule.h"
 #include "engine/StatusReport.h"
@@ -76,6 +77,7 @@ void StartUp(EngineState& s) {
     s.catalogue = BuildCatalogue();
     s.failed = {};
     s.view->FillSystems();
+    if (!s.settings.lastProfile.empty() && s.files != nullptr) ReadProfile(s, *s.files);
     Connect(s, false);
     ScheduleAllPeriods(s);
     s.view->StartTimer();

@@ -13,8 +13,9 @@ inline constexpr char kStatusConnected[] = "Connected";
 inline constexpr char kStatusNoConnection[] = "FSUIPC - No connection to Flight Simulator.";
 inline constexpr char kStatusOperational[] = "Operational.";
 
-// Builds the catalogue and fills the window's lists, connects, draws the
-// schedules, starts the timer and runs the first tick at once.
+// Builds the catalogue and fills the window's lists, opens the last profile,
+// connects, draws the schedules, starts the timer and runs the first tick at
+// once.
 void StartUp(EngineState& s);
 
 // One tick of the timer (tmrTimer_Timer).

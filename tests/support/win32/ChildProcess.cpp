@@ -5,7 +5,8 @@ namespace wendox::testing {
 namespace {
 
 std::string CommandLine(const std::string& program, const std::vector<std::string>& args) {
-    std::string line = "\"" + ProgramFolder() + "\\" + program + "\"";
+    const bool fullPath = program.find_first_of(":\\") != std::string::npos;
+    std::string line = "\"" + (fullPath ? program : ProgramFolder() + "\\" + program) + "\"";
     for (const std::string& arg : args) line += " " + arg;
     return line;
 }
@@ -73,6 +74,35 @@ RunningProgram::~RunningProgram() {
     WaitForSingleObject(process_.hProcess, 5000);
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
+}
+
+DWORD RunningProgram::WaitForExit(DWORD timeoutMs) {
+    if (!Started() || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+ProgramCopy::ProgramCopy(const std::vector<std::string>& files) {
+    static int made = 0;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    folder_ = std::string(temp) + "wendox-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made);
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    for (const std::string& file : files)
+        CopyFileA((ProgramFolder() + "\\" + file).c_str(), Path(file).c_str(), FALSE);
+}
+
+ProgramCopy::~ProgramCopy() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) DeleteFileA(Path(found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder_.c_str());
 }
 
 HWND WaitForWindow(const char* className, DWORD timeoutMs) {

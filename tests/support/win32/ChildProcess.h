@@ -17,7 +17,9 @@ struct ProgramRun {
     bool timedOut = false;
 };
 
-// Runs `program` (a file in ProgramFolder()) to its end, at most timeoutMs.
+// Programs are named by a full path, or by a file name in ProgramFolder().
+
+// Runs `program` to its end, at most timeoutMs.
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args, DWORD timeoutMs);
 
 // A program left running while the test goes on; ended when destroyed.
@@ -29,9 +31,28 @@ public:
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     bool Started() const { return process_.hProcess != nullptr; }
+    DWORD ProcessId() const { return process_.dwProcessId; }
+    // The exit code once it ended within timeoutMs, else STILL_ACTIVE.
+    DWORD WaitForExit(DWORD timeoutMs);
 
 private:
     PROCESS_INFORMATION process_{};
+};
+
+// A folder of its own under the temporary folder, holding copies of the
+// named files of ProgramFolder(); removed with everything in it when
+// destroyed.
+class ProgramCopy {
+public:
+    explicit ProgramCopy(const std::vector<std::string>& files);
+    ~ProgramCopy();
+    ProgramCopy(const ProgramCopy&) = delete;
+    ProgramCopy& operator=(const ProgramCopy&) = delete;
+    std::string Path(const std::string& file) const { return folder_ + "\\" + file; }
+    const std::string& Folder() const { return folder_; }
+
+private:
+    std::string folder_;
 };
 
 // Polls for a top-level window of the class until it appears or time runs out.

@@ -1,5 +1,6 @@
 #include "engine/EngineFixture.h"
 #include "engine/Schedule.h"
+#include "support/MemoryFileStore.h"
 
 namespace wendox::testing {
 namespace {
@@ -15,6 +16,24 @@ TEST_F(FlightMonitorTest, StartUpConnectsSchedulesAndTicksAtOnce) {
     EXPECT_EQ(Status(), "On hold (not airborne).");
     EXPECT_EQ(C(kApMaster).bandLow, C(kApMaster).bandHigh);  // reliability 100: empty band
     EXPECT_GE(C(kApMaster).scheduledRoll, 1);
+}
+
+TEST_F(FlightMonitorTest, StartUpOpensTheLastProfileBeforeTheFirstSchedule) {
+    MemoryFileStore files;
+    files.files["C:\\Trainer.wdp"] = "1#1#0#0\r\n";
+    s().files = &files;
+    s().settings.lastProfile = "C:\\Trainer.wdp";
+    StartUp();
+    EXPECT_EQ(C({1, 1}).reliability, 0.0f);
+    EXPECT_EQ(C({1, 1}).bandHigh - C({1, 1}).bandLow, 100000);
+    EXPECT_EQ(view.profileCaption, "Sub-systems (Trainer.wdp)");
+
+    s().settings.lastProfile = "C:\\Gone.wdp";  // a profile that no longer exists
+    StartUp();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, "Could not read C:\\Gone.wdp");
+    EXPECT_TRUE(s().settings.lastProfile.empty());
+    EXPECT_TRUE(s().connected);  // start-up goes on
 }
 
 TEST_F(FlightMonitorTest, WithoutServerStartUpWarnsOnceAndRetriesSilentlyEveryTick) {

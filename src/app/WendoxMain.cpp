@@ -1,0 +1,56 @@
+// wendox.exe: the failure generator beside the simulator.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "config/StdioFileStore.h"
+#include "engine/EngineState.h"
+#include "engine/FlightMonitor.h"
+#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32LinkOs.h"
+#include "ui/win32/MainWindow.h"
+
+namespace {
+
+constexpr char kInstanceMutex[] = "Wendox.FS2002.RunningInstance";
+
+int RunMessageLoop(HWND mainWindow) {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        // Tab, Enter and the buttons' access keys work as in a dialog.
+        if (IsDialogMessageA(mainWindow, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
+    // A second instance ends at once, before anything else.
+    HANDLE instance = CreateMutexA(nullptr, FALSE, kInstanceMutex);
+    if (instance == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    wendox::Win32LinkOs os;
+    wendox::Win32Desktop desktop;
+    wendox::ui::MainWindow window;
+    if (!window.Create()) return 1;
+    desktop.SetOwner(window.Window());
+    wendox::StdioFileStore files;
+    auto engine = std::make_unique<wendox::EngineState>(os, desktop, window);
+    engine->files = &files;
+    window.Attach(*engine, files);
+
+    wendox::StartUp(*engine);
+    ShowWindow(window.Window(), show);
+    const int exitCode = RunMessageLoop(window.Window());
+
+    wendox::LinkClose(engine->link);
+    CloseHandle(instance);
+    return exitCode;
+}

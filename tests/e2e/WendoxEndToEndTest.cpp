@@ -1,0 +1,146 @@
+// wendox.exe for real, through wine, beside the stand-in simulator: ticks
+// are real seconds, so each scenario is worth its time.
+#include <fstream>
+#include <sstream>
+
+#include "WendoxFixture.h"
+
+namespace wendox::testing {
+namespace {
+
+constexpr int kAutopilot = 1;
+constexpr int kWholePercentZero = 100;  // "100", "99", ... "0"
+constexpr int kHoursZero = 0;           // "0.0"
+
+TEST_F(WendoxFixture, FailsAComponentSetToZeroPercentAndHoldsItUntilCleared) {
+    server.SetValue(simvar::ApAirspeed, 1);
+    StartSimulator();
+    ASSERT_NE(StartWendox(), nullptr);
+    ASSERT_TRUE(WaitForStatus("On hold (not airborne).")) << Status();
+    SaveWindowPng(main, ScreenshotPath("main-on-ground.png"));
+
+    standin::TakeOff(server);
+    ASSERT_TRUE(WaitForStatus("Operational.")) << Status();
+
+    // The first component of the first system, through the dialog opened by Space.
+    PostMessageA(Control(ui::kIdComponents), WM_KEYDOWN, VK_SPACE, 0);
+    HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowText(dialog), " Autopilot - Airspeed Reliability");
+    EXPECT_EQ(ItemText(dialog, ui::kIdRelLeft), "100");
+    EXPECT_EQ(ItemText(dialog, ui::kIdHours), "1");
+    Choose(dialog, ui::kIdRelLeft, kWholePercentZero);
+    EXPECT_EQ(ItemText(dialog, ui::kIdRelRight), "000");
+    Choose(dialog, ui::kIdHours, kHoursZero);
+    SaveWindowPng(dialog, ScreenshotPath("reliability-dialog.png"));
+    Click(GetDlgItem(dialog, ui::kIdAccept));
+    ASSERT_TRUE(WaitGone(dialog));
+    EXPECT_EQ(Cell(0, 1), "0%");
+    EXPECT_EQ(Cell(0, 2), "0 hours of flight");
+    EXPECT_EQ(ListViewImage(Control(ui::kIdComponents), 0), 2);  // yellow
+
+    // The next roll, at most ten operational seconds on, fails it.
+    ASSERT_TRUE(WaitUntil([&] { return !server.WritesTo(simvar::ApAirspeed).empty(); }, 25000));
+    EXPECT_EQ(server.Value(simvar::ApAirspeed), 0u);
+    ASSERT_TRUE(WaitUntil([&] { return Cell(0, 3) == "Yes"; }, 3000));
+    EXPECT_EQ(ListViewImage(Control(ui::kIdComponents), 0), 1);  // red
+
+    // Held: written again every second.
+    server.SetValue(simvar::ApAirspeed, 1);
+    const std::size_t before = server.WritesTo(simvar::ApAirspeed).size();
+    EXPECT_TRUE(WaitUntil([&] { return server.WritesTo(simvar::ApAirspeed).size() >= before + 3; }, 4500));
+    EXPECT_EQ(server.Value(simvar::ApAirspeed), 0u);
+    SaveWindowPng(main, ScreenshotPath("main-in-flight-with-failure.png"));
+
+    // On the ground no roll comes; clearing stops the writes.
+    standin::Land(server);
+    ASSERT_TRUE(WaitUntil([&] { return Status().rfind("On hold (not airborne).", 0) == 0; }, 5000));
+    Click(Control(ui::kIdClearFailures));
+    ASSERT_TRUE(WaitUntil([&] { return Cell(0, 3) == "No"; }, 5000));
+    const std::size_t afterClear = server.WritesTo(simvar::ApAirspeed).size();
+    Sleep(3000);  // three ticks in which nothing may be written
+    EXPECT_EQ(server.WritesTo(simvar::ApAirspeed).size(), afterClear);
+}
+
+TEST_F(WendoxFixture, WithoutSimulatorATestFailureIsRefusedAndASecondInstanceEndsAtOnce) {
+    ASSERT_NE(StartWendox(), nullptr);
+    ASSERT_TRUE(WaitForStatus("FSUIPC - No connection to Flight Simulator.")) << Status();
+
+    RunningProgram second(folder.Path("wendox.exe"), {});
+    EXPECT_EQ(second.WaitForExit(10000), 0u);
+    EXPECT_TRUE(IsWindow(main));
+
+    PostMessageA(Control(ui::kIdComponents), WM_KEYDOWN, VK_SPACE, 0);
+    HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    Click(GetDlgItem(dialog, ui::kIdTest));
+    HWND box = WaitForWindowOfWendox("#32770", "Wendox");
+    ASSERT_NE(box, nullptr);
+    std::string texts;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        texts += WindowText(child) + "|";
+    EXPECT_NE(texts.find("You'll need to have Flight Simulator 2002 running first and you'll also need the fsuipc "
+                         "module installed."),
+              std::string::npos)
+        << texts;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitGone(box));
+    EXPECT_EQ(Cell(0, 3), "Never");
+}
+
+// Types a path into a common file dialog of wendox's and accepts it.
+void AnswerFileDialog(HWND dialog, const std::string& path) {
+    HWND name = GetDlgItem(dialog, 0x47C);  // the file name box
+    if (name == nullptr) name = GetDlgItem(dialog, 0x480);
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(WendoxFixture, ProfileSavedAndOpenedAgainGivesTheSameValues) {
+    StartSimulator();
+    ASSERT_NE(StartWendox(), nullptr);
+    ASSERT_TRUE(WaitForStatus("On hold (not airborne)."));
+
+    // The autopilot at 99.5 % based on 10 hours.
+    Click(Control(ui::kIdSetSystem));
+    HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowText(dialog), " Autopilot Reliabilities");
+    Choose(dialog, ui::kIdRelLeft, 1);     // "99"
+    Choose(dialog, ui::kIdRelRight, 499);  // "500"
+    Choose(dialog, ui::kIdHours, 19);      // "10"
+    Click(GetDlgItem(dialog, ui::kIdAccept));
+    ASSERT_TRUE(WaitGone(dialog));
+    EXPECT_EQ(Cell(13, 1), "99.5%");
+
+    const std::string profile = folder.Path("e2e.wdp");
+    Click(Control(ui::kIdSaveProfile));
+    HWND save = WaitForWindowOfWendox("#32770", nullptr);
+    ASSERT_NE(save, nullptr);
+    AnswerFileDialog(save, profile);
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(main, ui::kIdSubSystemsLabel) == "Sub-systems (e2e.wdp)"; }, 10000))
+        << ItemText(main, ui::kIdSubSystemsLabel);
+    std::ifstream file(profile, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    EXPECT_EQ(content.str().substr(0, 26), "1#1#99.5#10\r\n1#2#99.5#10\r\n");
+
+    // Everything back to 100 % based on 1 hour, then the profile again.
+    Click(Control(ui::kIdSetAll));
+    dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, "All Reliabilities");
+    ASSERT_NE(dialog, nullptr);
+    Click(GetDlgItem(dialog, ui::kIdAccept));
+    ASSERT_TRUE(WaitGone(dialog));
+    EXPECT_EQ(Cell(0, 1), "100%");
+
+    Click(Control(ui::kIdOpenProfile));
+    HWND open = WaitForWindowOfWendox("#32770", nullptr);
+    ASSERT_NE(open, nullptr);
+    AnswerFileDialog(open, profile);
+    ASSERT_TRUE(WaitUntil([&] { return Cell(0, 1) == "99.5%"; }, 10000));
+    EXPECT_EQ(Cell(0, 2), "10 hours of flight");
+    EXPECT_EQ(Cell(0, 3), "No");
+}
+
+}  // namespace
+}  // namespace wendox::testing

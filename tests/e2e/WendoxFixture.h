@@ -1,0 +1,74 @@
+// wendox.exe started from a program folder of its own beside a stand-in
+// simulator window in the test process, and the means to drive its windows.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "standin/core/FlightModel.h"
+#include "standin/core/ServerCore.h"
+#include "standin/win32/StandinThread.h"
+#include "support/win32/ChildProcess.h"
+#include "support/win32/WindowProbe.h"
+#include "ui/WindowIds.h"
+
+namespace wendox::testing {
+
+inline constexpr DWORD kStartTimeoutMs = 20000;
+
+class WendoxFixture : public ::testing::Test {
+protected:
+    WendoxFixture() { standin::StartFlight(server); }
+
+    void StartSimulator() { simulator = std::make_unique<standin::StandinThread>(server); }
+
+    // Starts wendox.exe and waits for its main window.
+    HWND StartWendox() {
+        wendox = std::make_unique<RunningProgram>(folder.Path("wendox.exe"), std::vector<std::string>{});
+        WaitUntil([&] { return (main = MainWindowOf(*wendox)) != nullptr; }, kStartTimeoutMs);
+        return main;
+    }
+    HWND MainWindowOf(const RunningProgram& program) const {
+        return FindProcessWindow(program.ProcessId(), ui::kMainWindowClass, ui::kMainWindowCaption);
+    }
+    HWND Control(int id) const { return GetDlgItem(main, id); }
+    std::string Status() const { return ItemText(main, ui::kIdStatus); }
+    bool WaitForStatus(const std::string& text, DWORD timeoutMs = 10000) const {
+        return WaitUntil([&] { return Status() == text; }, timeoutMs);
+    }
+    // A top-level window of wendox's of that class (and caption, if given).
+    HWND WaitForWindowOfWendox(const char* className, const char* caption, DWORD timeoutMs = 10000) const {
+        HWND found = nullptr;
+        WaitUntil([&] { return (found = FindProcessWindow(wendox->ProcessId(), className, caption)) != nullptr; },
+                  timeoutMs);
+        return found;
+    }
+    bool WaitGone(HWND window, DWORD timeoutMs = 10000) const {
+        return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
+    }
+    void Click(HWND button) const { PostMessageA(button, BM_CLICK, 0, 0); }
+    // Chooses an entry of one of the dialog's lists as a user would.
+    static void Choose(HWND dialog, int listId, int index) {
+        HWND list = GetDlgItem(dialog, listId);
+        SendMessageA(list, CB_SETCURSEL, index, 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    }
+    static std::string ScreenshotPath(const std::string& name) {
+        const std::string folder = ProgramFolder() + "\\..\\screenshots";
+        CreateDirectoryA(folder.c_str(), nullptr);
+        return folder + "\\" + name;
+    }
+    std::string Cell(int row, int column) const { return ListViewCell(Control(ui::kIdComponents), row, column); }
+
+    standin::ServerCore server;
+    std::unique_ptr<standin::StandinThread> simulator;
+    ProgramCopy folder{{"wendox.exe", "sound_ok.wav", "sound_warning.wav", "sound_failure.wav"}};
+    std::unique_ptr<RunningProgram> wendox;
+    HWND main = nullptr;
+};
+
+}  // namespace wendox::testing

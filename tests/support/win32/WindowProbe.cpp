@@ -1,0 +1,120 @@
+#include "support/win32/WindowProbe.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "support/PngWriter.h"
+
+namespace wendox::testing {
+
+std::string WindowText(HWND window) {
+    char text[512] = {};
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 2000, nullptr);
+    return text;
+}
+
+std::string ItemText(HWND parent, int id) { return WindowText(GetDlgItem(parent, id)); }
+
+namespace {
+
+// Runs one LVM_GETITEM against the list view with the item and its text
+// buffer placed in the list view's own process.
+bool RemoteGetItem(HWND list, LVITEMA& item, std::string* text) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process == nullptr) return false;
+    constexpr SIZE_T kTextSize = 256;
+    auto* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    bool ok = remote != nullptr;
+    if (ok) {
+        LVITEMA sent = item;
+        sent.pszText = remote + sizeof(LVITEMA);
+        sent.cchTextMax = kTextSize;
+        ok = WriteProcessMemory(process, remote, &sent, sizeof sent, nullptr) &&
+             SendMessageTimeoutA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote), SMTO_BLOCK, 2000,
+                                 nullptr) != 0;
+        char buffer[kTextSize] = {};
+        ok = ok && ReadProcessMemory(process, remote, &sent, sizeof sent, nullptr) &&
+             ReadProcessMemory(process, remote + sizeof(LVITEMA), buffer, kTextSize - 1, nullptr);
+        item.iImage = sent.iImage;
+        if (ok && text != nullptr) *text = buffer;
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return ok;
+}
+
+}  // namespace
+
+std::string ListViewCell(HWND list, int row, int column) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.iSubItem = column;
+    std::string text;
+    return RemoteGetItem(list, item, &text) ? text : std::string("<unreadable>");
+}
+
+int ListViewImage(HWND list, int row) {
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    return RemoteGetItem(list, item, nullptr) ? item.iImage : -1;
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const ULONGLONG until = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount64() >= until) return false;
+        Sleep(50);
+    }
+}
+
+HWND FindProcessWindow(DWORD processId, const char* className, const char* caption) {
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, className, caption)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId) return window;
+    }
+    return nullptr;
+}
+
+bool SaveWindowPng(HWND window, const std::string& path) {
+    RECT rect;
+    if (!GetWindowRect(window, &rect)) return false;
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint8_t> bgra(static_cast<std::size_t>(width) * height * 4);
+    GetDIBits(memory, bitmap, 0, height, bgra.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
+    for (std::size_t i = 0, n = static_cast<std::size_t>(width) * height; i < n; ++i) {
+        rgb[3 * i] = bgra[4 * i + 2];
+        rgb[3 * i + 1] = bgra[4 * i + 1];
+        rgb[3 * i + 2] = bgra[4 * i];
+    }
+    return WritePng(path, width, height, rgb);
+}
+
+}  // namespace wendox::testing
