@@ -13,6 +13,8 @@ while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build=$(dirname 
 export WINEPREFIX="${WENDOX_WINEPREFIX:-$build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree=;mshtml="
+# Headless runs have no sound device: keep the audio drivers quiet.
+[ -n "${DISPLAY:-}" ] || WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winealsa.drv=;winepulse.drv="
 
 (
   flock 9

@@ -40,11 +40,16 @@ protected:
     bool WaitForStatus(const std::string& text, DWORD timeoutMs = 10000) const {
         return WaitUntil([&] { return Status() == text; }, timeoutMs);
     }
-    // A top-level window of wendox's of that class (and caption, if given).
+    // A top-level window of wendox's of that class (and caption, if given),
+    // once it shows.
     HWND WaitForWindowOfWendox(const char* className, const char* caption, DWORD timeoutMs = 10000) const {
         HWND found = nullptr;
-        WaitUntil([&] { return (found = FindProcessWindow(wendox->ProcessId(), className, caption)) != nullptr; },
-                  timeoutMs);
+        WaitUntil(
+            [&] {
+                found = FindProcessWindow(wendox->ProcessId(), className, caption);
+                return found != nullptr && IsWindowVisible(found);
+            },
+            timeoutMs);
         return found;
     }
     bool WaitGone(HWND window, DWORD timeoutMs = 10000) const {
