@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include "platform/win32/LateBinding.h"
+
 namespace wendox {
 
 std::string RunningProgramFolder() {
@@ -31,7 +33,11 @@ bool Win32Desktop::IsOrdinaryFile(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-void Win32Desktop::PlaySoundFile(const std::string& path) { sndPlaySoundA(path.c_str(), SND_ASYNC); }
+void Win32Desktop::PlaySoundFile(const std::string& path) {
+    using PlayFunction = BOOL(WINAPI*)(LPCSTR, UINT);
+    static const auto play = LateBound<PlayFunction>("winmm.dll", "sndPlaySoundA");
+    if (play != nullptr) play(path.c_str(), SND_ASYNC);
+}
 
 void Win32Desktop::ShowMessage(const std::string& text, bool exclamation) {
     MessageBoxA(owner_, text.c_str(), kMessageTitle, MB_OK | (exclamation ? MB_ICONEXCLAMATION : 0));

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "engine/FlightMonitor.h"
+#include "platform/win32/LateBinding.h"
 #include "ui/WindowIds.h"
 #include "ui/model/ComponentRows.h"
 #include "ui/win32/Lamps.h"
@@ -247,7 +248,9 @@ std::optional<std::string> MainWindow::ChooseProfile(bool forSaving) {
     request.lpstrFile = path;
     request.nMaxFile = MAX_PATH;
     request.Flags = OFN_EXPLORER;
-    const BOOL chosen = forSaving ? GetSaveFileNameA(&request) : GetOpenFileNameA(&request);
+    using FileDialog = BOOL(WINAPI*)(LPOPENFILENAMEA);
+    const auto show = LateBound<FileDialog>("comdlg32.dll", forSaving ? "GetSaveFileNameA" : "GetOpenFileNameA");
+    const BOOL chosen = show != nullptr && show(&request);
     if (!chosen) return std::nullopt;
     lastProfilePath_ = path;
     return lastProfilePath_;

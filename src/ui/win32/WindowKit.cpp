@@ -12,10 +12,14 @@ int WindowDpi(HWND window) {
 }
 
 FontSet::~FontSet() {
-    for (HFONT font : fonts_) DeleteObject(font);
+    for (const auto& [key, font] : fonts_) DeleteObject(font);
 }
 
 HFONT FontSet::Make(const char* face, double points, bool bold, bool italic, int dpi) {
+    // One font for each look, shared by every control that has it.
+    const Key key{face, points, bold, italic, dpi};
+    for (const auto& [made, handle] : fonts_)
+        if (made == key) return handle;
     LOGFONTA font{};
     font.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
@@ -24,7 +28,7 @@ HFONT FontSet::Make(const char* face, double points, bool bold, bool italic, int
     font.lfQuality = DEFAULT_QUALITY;
     lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
     HFONT made = CreateFontIndirectA(&font);
-    fonts_.push_back(made);
+    fonts_.emplace_back(key, made);
     return made;
 }
 

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <map>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace wendox::ui {
@@ -33,7 +35,14 @@ public:
     HFONT Make(const char* face, double points, bool bold, bool italic, int dpi);
 
 private:
-    std::vector<HFONT> fonts_;
+    struct Key {
+        std::string face;
+        double points;
+        bool bold, italic;
+        int dpi;
+        bool operator==(const Key&) const = default;
+    };
+    std::vector<std::pair<Key, HFONT>> fonts_;
 };
 
 // The text and background colours of controls, answered from the parent's
