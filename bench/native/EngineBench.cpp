@@ -9,7 +9,8 @@
 #include "engine/EngineState.h"
 #include "engine/Failures.h"
 #include "engine/FlightMonitor.h"
-#include "engine/EngineView.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeView.h"
 
 #include "CountingAllocator.h"
 #include "EchoLinkOs.h"
@@ -17,35 +18,13 @@
 namespace wendox {
 namespace {
 
-class QuietDesktop final : public Desktop {
-public:
-    float SecondsSinceMidnight() override { return clock += 1.0f; }
-    const std::string& ProgramFolder() override { return folder; }
-    char DecimalSeparator() override { return '.'; }
-    bool IsOrdinaryFile(const std::string&) override { return false; }
-    void PlaySoundFile(const std::string&) override {}
-    void ShowMessage(const std::string&, bool) override {}
-    float clock = 1000.0f;
-    std::string folder = "C:\\Wendox";
-};
-
-class QuietView final : public EngineView {
-public:
-    void FillSystems() override {}
-    void RefillComponents() override {}
-    void SetStatusCaption(const std::string&) override {}
-    bool ComponentListVisible() override { return true; }
-    void SetComponentListVisible(bool) override {}
-    void StartTimer() override {}
-    void SetProfileCaption(const std::string&) override {}
-};
-
 void BM_SteadyTickWithTenFailures(benchmark::State& state) {
     bench::EchoLinkOs os;
     os.values[simvar::EngineCount.offset] = 2;
     os.values[simvar::TankLeft.offset] = 5'000'000;  // the leaking tank never runs dry
-    QuietDesktop desktop;
-    QuietView view;
+    testing::FakeDesktop desktop;
+    desktop.files.clear();  // no sound files: nothing is recorded while it runs
+    testing::FakeView view;
     auto engine = std::make_unique<EngineState>(os, desktop, view);
     EngineState& s = *engine;
     s.settings.displayFailures = true;

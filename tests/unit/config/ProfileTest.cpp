@@ -117,71 +117,36 @@ TEST_F(ProfileTest, EmptyFileChangesNothingButIsReadAndScheduled) {
     s.catalogue.ForEach([](int, int, ComponentRecord& c) { EXPECT_GE(c.scheduledRoll, 1); });
 }
 
-TEST_F(ProfileTest, ValuesOutOfRangeLeaveTheirCellAlone) {
+TEST_F(ProfileTest, AcceptedLinesTakeEffectAsTheirTextsRead) {
     C(1, 3).reliability = 80.0f;
     C(1, 6).reliability = 80.0f;
-    Read("1#3#150#5\r\n1#4#50#1000\r\n1#5#-1#0\r\n1#6#100#999\r\n");
+    Read(" 1 # 2 # 99.50 # 10 \r\n"                  // blanks around numbers; stored as "99.5"
+         "1#3#150#5\n1#4#50#1000\r1#6#100#999\r\n"  // one value out of range leaves its cell alone
+         "1.5#1#11#1\r\n4#0.6#44#1\r\n"               // numbers round halves to even
+         "1#5#50#1\r\n1#5#60#2\r\n"                    // later lines win
+         "9#1#150#1000\r\n8#1#50#2\r\n7#5#50#2\r\n"   // skipped, or no component there
+         "1#7#12.3456789#0.10");                           // a last line without its end
     ExpectReadAccepted();
+    EXPECT_EQ(Text(C(1, 2).reliability), "99.5");
+    EXPECT_EQ(Text(C(1, 2).periodHours), "10");
     EXPECT_EQ(C(1, 3).reliability, 80.0f);
     EXPECT_EQ(C(1, 3).periodHours, 5.0f);
     EXPECT_EQ(C(1, 4).reliability, 50.0f);
     EXPECT_EQ(C(1, 4).periodHours, 1.0f);
-    EXPECT_EQ(C(1, 5).reliability, 100.0f);
-    EXPECT_EQ(C(1, 5).periodHours, 0.0f);
-    EXPECT_EQ(C(1, 6).reliability, 100.0f);
     EXPECT_EQ(C(1, 6).periodHours, 999.0f);
-}
-
-TEST_F(ProfileTest, ValuesAreKeptAsTheirTextReadsAndLaterLinesWin) {
-    Read(" 1 # 2 # 99.50 # 10 \r\n1#3#50#1\r\n1#3#60#2\r\n1#4#-0#0.10\r\n1#5#12.3456789#1");
-    ExpectReadAccepted();
-    EXPECT_EQ(Text(C(1, 2).reliability), "99.5");
-    EXPECT_EQ(Text(C(1, 2).periodHours), "10");
-    EXPECT_EQ(C(1, 3).reliability, 60.0f);
-    EXPECT_EQ(C(1, 3).periodHours, 2.0f);
-    EXPECT_EQ(Text(C(1, 4).reliability), "0");
-    EXPECT_EQ(Text(C(1, 4).periodHours), "0.1");
-    EXPECT_EQ(Text(C(1, 5).reliability), "12.34568");
-}
-
-TEST_F(ProfileTest, ComponentNumbersRoundHalvesToEven) {
-    Read("1.5#1#11#1\r\n2.5#2#22#1\r\n3#2.5000001#33#1\r\n4#0.6#44#1\r\n");
-    ExpectReadAccepted();
     EXPECT_EQ(C(2, 1).reliability, 11.0f);
-    EXPECT_EQ(C(2, 2).reliability, 22.0f);
-    EXPECT_EQ(C(3, 3).reliability, 33.0f);
     EXPECT_EQ(C(4, 1).reliability, 44.0f);
-}
-
-TEST_F(ProfileTest, LoneLineFeedsAndCarriageReturnsEndLinesToo) {
-    Read("1#1#11#1\n1#2#22#1\r1#3#33#1");
-    ExpectReadAccepted();
-    EXPECT_EQ(C(1, 1).reliability, 11.0f);
-    EXPECT_EQ(C(1, 2).reliability, 22.0f);
-    EXPECT_EQ(C(1, 3).reliability, 33.0f);
+    EXPECT_EQ(C(1, 5).reliability, 60.0f);
+    EXPECT_EQ(Text(C(1, 7).reliability), "12.34568");
+    EXPECT_EQ(Text(C(1, 7).periodHours), "0.1");
 }
 
 TEST_F(ProfileTest, CommaLocaleReadsCommasAndRefusesPoints) {
     desktop.separator = ',';
-    Read("1#1#99,5#0,5\r\n");
-    ExpectReadAccepted();
+    Read("1#1#99,5#0,5\r\n1#2#99.5#1\r\n");
+    ExpectReadError();
     EXPECT_EQ(C(1, 1).reliability, 99.5f);
     EXPECT_EQ(C(1, 1).periodHours, 0.5f);
-}
-
-TEST_F(ProfileTest, CommaLocaleRefusesPoints) {
-    desktop.separator = ',';
-    Read("1#2#99.5#1\r\n");
-    ExpectReadError();
-}
-
-TEST_F(ProfileTest, SkippedOrEmptySlotsHaveNoEffect) {
-    const std::string before = ProfileText(s.catalogue, '.');
-    // Both values out of range: skipped whatever the numbers, even huge ones.
-    // Within the table but no component there: taken without effect.
-    Read("9#1#150#1000\r\n99999999999#-3#-1#-1\r\n8#1#50#2\r\n7#5#50#2\r\n1#15#50#2\r\n");
-    ExpectReadAccepted();
-    EXPECT_EQ(ProfileText(s.catalogue, '.'), before);
 }
 
 TEST_F(ProfileTest, AnErrorStopsAtItsLineAndKeepsWhatCameBefore) {
