@@ -44,7 +44,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     wendox::StdioFileStore files;
     auto engine = std::make_unique<wendox::EngineState>(os, desktop, window);
     engine->files = &files;
-    window.Attach(*engine, files);
+    window.Attach(*engine);
 
     wendox::StartUp(*engine);
     ShowWindow(window.Window(), show);

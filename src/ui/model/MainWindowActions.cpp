@@ -80,19 +80,19 @@ void cmdSetAllRel_Click(EngineState& s, MainWindowHost& host, MainWindowState& w
 
 void cmdClearFailures_Click(EngineState& s) { ClearAllFailures(s, false); }
 
-void cmdOpen_Click(EngineState& s, MainWindowHost& host, FileStore& files) {
+void cmdOpen_Click(EngineState& s, MainWindowHost& host) {
     if (InFlightLock(s)) return;
     const auto path = host.ChooseProfile(false);
     if (!path) return;
     s.settings.lastProfile = *path;
-    ReadProfile(s, files);
+    ReadProfile(s, *s.files);
 }
 
-void cmdSaveAs_Click(EngineState& s, MainWindowHost& host, FileStore& files) {
+void cmdSaveAs_Click(EngineState& s, MainWindowHost& host) {
     const auto path = host.ChooseProfile(true);
     if (!path) return;
     s.settings.lastProfile = *path;
-    WriteProfile(s, files);
+    WriteProfile(s, *s.files);
 }
 
 int RowToSelect(int selectedRow, int rowCount) { return selectedRow >= 2 && selectedRow <= rowCount ? selectedRow : 1; }

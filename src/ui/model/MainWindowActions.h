@@ -11,8 +11,6 @@
 
 namespace wendox {
 
-class FileStore;
-
 inline constexpr char kNotConnectedMessage[] =
     "You'll need to have Flight Simulator 2002 running first and you'll also need the fsuipc module installed.";
 inline constexpr char kAllReliabilitiesCaption[] = "All Reliabilities";
@@ -42,8 +40,9 @@ void lvwSubSystems_KeyPress(EngineState& s, MainWindowHost& host, MainWindowStat
 void cmdSetSystemRel_Click(EngineState& s, MainWindowHost& host, MainWindowState& window);
 void cmdSetAllRel_Click(EngineState& s, MainWindowHost& host, MainWindowState& window);
 void cmdClearFailures_Click(EngineState& s);
-void cmdOpen_Click(EngineState& s, MainWindowHost& host, FileStore& files);
-void cmdSaveAs_Click(EngineState& s, MainWindowHost& host, FileStore& files);
+// Profiles are read and written through the engine's file store.
+void cmdOpen_Click(EngineState& s, MainWindowHost& host);
+void cmdSaveAs_Click(EngineState& s, MainWindowHost& host);
 
 // The row to select after the list was refilled: SelectedRow where it
 // exists, else the first.

@@ -86,11 +86,6 @@ bool MainWindow::Create() {
     return true;
 }
 
-void MainWindow::Attach(EngineState& engine, FileStore& files) {
-    engine_ = &engine;
-    files_ = &files;
-}
-
 void MainWindow::CreateControls() {
     const int d = dpi_;
     HFONT arial = fonts_.Make("Arial", 8.25, false, false, d);
@@ -317,8 +312,8 @@ void MainWindow::OnCommand(int id, int code) {
         case kIdSetAll: cmdSetAllRel_Click(*engine_, *this, state_); break;
         case kIdSetSystem: cmdSetSystemRel_Click(*engine_, *this, state_); break;
         case kIdClearFailures: cmdClearFailures_Click(*engine_); break;
-        case kIdSaveProfile: cmdSaveAs_Click(*engine_, *this, *files_); break;
-        case kIdOpenProfile: cmdOpen_Click(*engine_, *this, *files_); break;
+        case kIdSaveProfile: cmdSaveAs_Click(*engine_, *this); break;
+        case kIdOpenProfile: cmdOpen_Click(*engine_, *this); break;
         case kIdOptions: break;  // the options dialog comes with the settings
         case IDOK:
             // Enter, as the window's message loop reports it: a key press in the list.

@@ -14,10 +14,6 @@
 #include "ui/model/MainWindowActions.h"
 #include "ui/win32/WindowKit.h"
 
-namespace wendox {
-class FileStore;
-}
-
 namespace wendox::ui {
 
 class MainWindow final : public EngineView, public MainWindowHost {
@@ -29,8 +25,8 @@ public:
 
     // Creates the window (not shown yet) with every control.
     bool Create();
-    // The engine and the files it works with; set before the start-up runs.
-    void Attach(EngineState& engine, FileStore& files);
+    // The engine the window shows and drives; set before the start-up runs.
+    void Attach(EngineState& engine) { engine_ = &engine; }
     HWND Window() const { return window_; }
 
     // EngineView
@@ -75,7 +71,6 @@ private:
     HBRUSH greenBrush_ = nullptr;
 
     EngineState* engine_ = nullptr;
-    FileStore* files_ = nullptr;
     MainWindowState state_;
     std::string lastProfilePath_;  // the file dialogs start from the last path chosen
 };

@@ -3,6 +3,7 @@
 #include <deque>
 
 #include "engine/EngineFixture.h"
+#include "support/MemoryFileStore.h"
 #include "ui/model/ComponentRows.h"
 #include "ui/model/MainWindowActions.h"
 
@@ -34,7 +35,8 @@ public:
             values.hours = answer.hours;
         }
     }
-    std::optional<std::string> ChooseProfile(bool) override { return std::nullopt; }
+    std::optional<std::string> chosenPath;  // nothing: the user cancels
+    std::optional<std::string> ChooseProfile(bool) override { return chosenPath; }
 };
 
 DialogValues Accept(float reliability, float hours) { return {reliability, hours, true, false, false}; }
@@ -138,6 +140,29 @@ TEST_F(MainWindowModelTest, SystemAndAllFormsStartWhereTheyShould) {
     int changed = 0;
     s().catalogue.ForEach([&](int, int, const ComponentRecord& c) { changed += c.reliability == 90.0f; });
     EXPECT_EQ(changed, kComponentCount);
+}
+
+TEST_F(MainWindowModelTest, ProfilesAreSavedAndOpenedAtTheChosenPath) {
+    MemoryFileStore files;
+    s().files = &files;
+    cmdSaveAs_Click(s(), host);  // cancelled
+    EXPECT_TRUE(files.files.empty());
+    EXPECT_TRUE(s().settings.lastProfile.empty());
+
+    host.chosenPath = "C:\\A.wdp";
+    C({1, 1}).reliability = 99.5f;
+    cmdSaveAs_Click(s(), host);
+    EXPECT_EQ(files.files["C:\\A.wdp"].substr(0, 11), "1#1#99.5#1\r");
+    EXPECT_EQ(s().settings.lastProfile, "C:\\A.wdp");
+
+    C({1, 1}).reliability = 100;
+    s().settings.hardcoreMode = true;
+    s().airborne = true;
+    cmdOpen_Click(s(), host);  // locked in flight
+    EXPECT_EQ(C({1, 1}).reliability, 100.0f);
+    s().airborne = false;
+    cmdOpen_Click(s(), host);
+    EXPECT_EQ(C({1, 1}).reliability, 99.5f);
 }
 
 TEST_F(MainWindowModelTest, TheInFlightLockKeepsTheDialogsShut) {
