@@ -22,7 +22,7 @@ std::vector<ComponentRow> ComponentRows(const Catalogue& catalogue, int system, 
         const std::string hours = PeriodHoursText(component, decimalSeparator);
         const bool neverFails = reliability == "100";
         ComponentRow row;
-        row.text = " " + std::string(component.name);
+        row.text.assign(1, ' ').append(component.name);
         row.lamp = component.failed ? Lamp::Red : neverFails ? Lamp::Green : Lamp::Yellow;
         row.reliability = reliability + "%";
         row.basedOn = hours + (hours == "1" ? " hour" : " hours") + " of flight";
