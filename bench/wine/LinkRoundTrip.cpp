@@ -9,13 +9,14 @@
 #include "link/SimVariables.h"
 #include "platform/win32/Win32LinkOs.h"
 #include "support/win32/ChildProcess.h"
+#include "support/win32/WindowProbe.h"
 
 using namespace wendox;
 
 int main() {
     constexpr int kExchanges = 1000;
     testing::RunningProgram standin("standin.exe", {});
-    if (!standin.Started() || testing::WaitForWindow(kServerClass, 20000) == nullptr) {
+    if (!standin.Started() || !testing::WaitUntil([] { return FindWindowExA(nullptr, nullptr, kServerClass, nullptr) != nullptr; }, 20000)) {
         std::fprintf(stderr, "standin.exe did not start\n");
         return 1;
     }

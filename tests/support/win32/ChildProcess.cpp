@@ -105,13 +105,4 @@ ProgramCopy::~ProgramCopy() {
     RemoveDirectoryA(folder_.c_str());
 }
 
-HWND WaitForWindow(const char* className, DWORD timeoutMs) {
-    const ULONGLONG until = GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (HWND window = FindWindowExA(nullptr, nullptr, className, nullptr)) return window;
-        if (GetTickCount64() >= until) return nullptr;
-        Sleep(20);
-    }
-}
-
 }  // namespace wendox::testing

