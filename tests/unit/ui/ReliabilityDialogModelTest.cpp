@@ -61,33 +61,28 @@ TEST(ReliabilityDialogListsTest, CommaLocaleWritesAndReadsHoursWithTheCommaButRe
     EXPECT_EQ(m.Accept().hours, 1.5f);
 }
 
-TEST(ReliabilityDialogStartTest, ReliabilitySplitsIntoWholeAndThousandths) {
-    ReliabilityDialogModel m = Opened(99.999f, 1.0f);
-    EXPECT_EQ(Whole(m), "99");
-    EXPECT_EQ(Thousandths(m), "999");
-    EXPECT_EQ(m.Accept().reliability, 99.999f);
-
-    m = Opened(0.001f, 1.0f);
-    EXPECT_EQ(Whole(m), "0");
-    EXPECT_EQ(Thousandths(m), "001");
-
-    m = Opened(100.0f, 1.0f);
-    EXPECT_EQ(Whole(m), "100");
-    EXPECT_EQ(Thousandths(m), "000");
-
-    m = Opened(12.0625f, 1.0f);  // 62.5 thousandths: the half goes to the even 62
-    EXPECT_EQ(Thousandths(m), "062");
-    m = Opened(12.0075f, 1.0f);  // 7.4997 in single precision: rounds down
-    EXPECT_EQ(Thousandths(m), "007");
-}
-
-TEST(ReliabilityDialogStartTest, ThousandthsAreComputedInSinglePrecision) {
-    // 0.0005 as a single lies a hair above 0.0005; times 1000 in single
-    // precision that is exactly 0.5, which rounds to the even 0. Computed in
-    // double precision it would round up to "001".
-    const ReliabilityDialogModel m = Opened(0.0005f, 1.0f);
-    EXPECT_EQ(Whole(m), "0");
-    EXPECT_EQ(Thousandths(m), "000");
+TEST(ReliabilityDialogStartTest, ReliabilityShowsAsWholeAndThousandths) {
+    struct Case {
+        float reliability;
+        const char* whole;
+        const char* thousandths;
+    };
+    const Case cases[] = {
+        {99.999f, "99", "999"}, {0.001f, "0", "001"}, {100.0f, "100", "000"},
+        {12.0625f, "12", "062"},  // 62.5 thousandths: the half goes to the even 62
+        {12.0075f, "12", "007"},  // 7.4997 in single precision: rounds down
+        {0.0005f, "0", "000"},    // exactly 0.5 in single precision (double would give "001")
+        // Values the lists lack show the nearest they hold: thousandths that
+        // round to 1000 are carried, values beyond 0 to 100 meet the ends.
+        {99.9996f, "100", "000"}, {5.9997f, "6", "000"}, {150.0f, "100", "000"}, {-3.5f, "0", "000"},
+    };
+    for (const Case& c : cases) {
+        const ReliabilityDialogModel m = Opened(c.reliability, 1.0f);
+        EXPECT_EQ(Whole(m), c.whole) << c.reliability;
+        EXPECT_EQ(Thousandths(m), c.thousandths) << c.reliability;
+    }
+    EXPECT_EQ(Opened(99.999f, 1.0f).Accept().reliability, 99.999f);
+    EXPECT_EQ(Opened(99.9996f, 1.0f).Accept().reliability, 100.0f);
 }
 
 TEST(ReliabilityDialogStartTest, HoursSelectTheirEntryOrGetOneInTheirPlace) {
@@ -115,25 +110,6 @@ TEST(ReliabilityDialogStartTest, HoursSelectTheirEntryOrGetOneInTheirPlace) {
     EXPECT_EQ(Hours(m), "-2");
     EXPECT_EQ(m.hoursIndex, 0);
     EXPECT_EQ(m.Accept().hours, -2.0f);
-}
-
-TEST(ReliabilityDialogStartTest, ReliabilityTheListsLackShowsTheNearestTheyHold) {
-    ReliabilityDialogModel m = Opened(99.9996f, 1.0f);  // thousandths round to 1000: carried
-    EXPECT_EQ(Whole(m), "100");
-    EXPECT_EQ(Thousandths(m), "000");
-    EXPECT_EQ(m.Accept().reliability, 100.0f);
-
-    m = Opened(5.9997f, 1.0f);
-    EXPECT_EQ(Whole(m), "6");
-    EXPECT_EQ(Thousandths(m), "000");
-
-    m = Opened(150.0f, 1.0f);
-    EXPECT_EQ(Whole(m), "100");
-    EXPECT_EQ(Thousandths(m), "000");
-
-    m = Opened(-3.5f, 1.0f);
-    EXPECT_EQ(Whole(m), "0");
-    EXPECT_EQ(Thousandths(m), "000");
 }
 
 TEST(ReliabilityDialogClickTest, WholePercentSetsTheThousandths) {
