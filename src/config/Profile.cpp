@@ -17,23 +17,6 @@ constexpr double kComponentSlots = kMaxComponentsPerSystem;
 constexpr float kMaxReliability = 100.0f;
 constexpr float kMaxHours = 999.0f;
 
-// The next line of `rest`, which is then moved past its ending. A line ends
-// at CR LF as written, and also at a lone LF or a lone CR, so that a file
-// passed through another system's editor still reads; the last line may
-// have no ending.
-std::string_view NextLine(std::string_view& rest) {
-    const std::size_t end = rest.find_first_of("\r\n");
-    if (end == std::string_view::npos) {
-        const std::string_view line = rest;
-        rest = {};
-        return line;
-    }
-    const std::string_view line = rest.substr(0, end);
-    const bool crlf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
-    rest.remove_prefix(end + (crlf ? 2 : 1));
-    return line;
-}
-
 // A system or component number: the text read as a number like the other
 // fields, rounded to the nearest whole number, halves to even. The rounding
 // takes the value the text names, not its single-precision neighbour
@@ -124,18 +107,16 @@ void WriteProfile(EngineState& s, FileStore& files) {
 void ReadProfile(EngineState& s, FileStore& files) {
     const std::string path = s.settings.lastProfile;
     const char decimalSeparator = s.desktop->DecimalSeparator();
-    const std::optional<std::string> content = files.ReadAll(path);
-    bool ok = content.has_value();
-    if (ok) {
-        std::string_view rest = *content;
-        while (ok && !rest.empty()) ok = TakeLine(s.catalogue, NextLine(rest), decimalSeparator);
-    }
-    if (!ok) {
+    const ReadOutcome outcome =
+        files.ReadLines(path, [&](std::string_view line) { return TakeLine(s.catalogue, line, decimalSeparator); });
+    if (outcome != ReadOutcome::Done) {
         s.desktop->ShowMessage(kCouldNotRead + path, true);
         s.settings.lastProfile.clear();
-        return;
+    } else {
+        s.view->SetProfileCaption(ProfileCaptionFor(path));
     }
-    s.view->SetProfileCaption(ProfileCaptionFor(path));
+    // The values of the lines taken are in force either way: the list and
+    // the schedules must show them.
     RefreshComponents(s, false);
 }
 

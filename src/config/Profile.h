@@ -33,7 +33,8 @@ void WriteProfile(EngineState& s, FileStore& files);
 
 // Reads the profile into the components and derives the schedules again. On
 // an error the values of earlier lines stay, the last profile is emptied and
-// a message shows; nothing is refreshed and the caption stays.
+// a message shows and the caption stays; the list and the schedules show
+// what was taken either way.
 void ReadProfile(EngineState& s, FileStore& files);
 
 }  // namespace wendox

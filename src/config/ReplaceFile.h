@@ -1,11 +1,16 @@
-// The one file operation that differs between platforms: putting a freshly
-// written file in the place of another, replacing it as one step where the
-// platform allows.
+// The file operations that differ between platforms: making a written file
+// durable, and putting it in the place of another, replacing it as one step
+// where the platform allows.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 namespace wendox {
+
+// Pushes what was written to `file` (already flushed from the C library's
+// buffer) through the system's cache to the disk. False on failure.
+bool FlushToDisk(std::FILE* file);
 
 // Renames `temporary` to `target`, replacing any file named `target`. Both
 // lie in the same folder. False, with both files as they were, on failure.

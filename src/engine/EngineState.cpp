@@ -12,6 +12,7 @@ EngineState::EngineState(LinkOs& os, Desktop& desktop, EngineView& view)
     : desktop(&desktop), view(&view), link(os) {
     statusText.reserve(kStatusCapacity);
     lastStatusText.reserve(kStatusCapacity);
+    unsentFlagClears.reserve(kComponentCount);
 }
 
 std::int32_t RandomNumber(EngineState& s, std::int32_t hi, std::int32_t lo) {

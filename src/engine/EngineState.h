@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "config/Settings.h"
 #include "engine/Catalogue.h"
@@ -17,6 +18,7 @@
 namespace wendox {
 
 class FileStore;
+class Keyboard;
 
 struct EngineState {
     EngineState(LinkOs& os, Desktop& desktop, EngineView& view);
@@ -25,7 +27,8 @@ struct EngineState {
 
     Desktop* desktop;
     EngineView* view;
-    FileStore* files = nullptr;  // where profiles are read and written
+    FileStore* files = nullptr;     // where profiles and settings are read and written
+    Keyboard* keyboard = nullptr;   // polled for the hot keys
     LinkState link;
     Settings settings;
     Catalogue catalogue;
@@ -45,6 +48,11 @@ struct EngineState {
 
     // Which bits (1, 2, 4, 8) of the control-disconnect byte are held.
     std::array<bool, 4> disconnectHeld{};
+
+    // Failure flags cleared while the clear could not reach the simulator
+    // (the link closed or the exchange failed): each offset is written 0 by
+    // the next exchange that succeeds. At most one entry per flag byte.
+    std::vector<std::uint32_t> unsentFlagClears;
 
     std::string statusText;      // composed this tick
     std::string lastStatusText;  // last shown in the window

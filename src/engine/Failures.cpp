@@ -39,6 +39,19 @@ std::uint8_t FailedEngineBits(const EngineState& s, std::uint32_t offset) {
     return bits;
 }
 
+bool FlagHeldByAFailure(const EngineState& s, std::uint32_t offset) {
+    bool held = false;
+    s.catalogue.ForEach([&](int, int, const ComponentRecord& c) {
+        held = held || (c.rule == FailureRule::FailFlag && c.variable.offset == offset && c.failed);
+    });
+    return held;
+}
+
+void RememberUnsentFlagClear(EngineState& s, std::uint32_t offset) {
+    if (std::find(s.unsentFlagClears.begin(), s.unsentFlagClears.end(), offset) == s.unsentFlagClears.end())
+        s.unsentFlagClears.push_back(offset);
+}
+
 LinkResult QueueWrite(EngineState& s, std::uint32_t offset, std::uint32_t size, std::uint32_t value) {
     std::uint8_t data[4];
     size = std::min<std::uint32_t>(size, 4);
@@ -136,10 +149,10 @@ void ClearFailure(EngineState& s, std::int32_t system, std::int32_t component) {
 
     if (ComponentRecord* c = s.catalogue.Find(system, component)) {
         if (c->rule == FailureRule::FailFlag) {
-            if (WriteComponentValue(s, c->variable.offset, 0, c->variable.size, c->rule, c->engine) == LinkResult::Ok) {
-                LinkResult result;
-                LinkProcess(s.link, result);
-            }
+            // A clear that does not reach the simulator now is sent with the
+            // next exchange that can, or the flag would stay set for good.
+            LinkResult result = WriteComponentValue(s, c->variable.offset, 0, c->variable.size, c->rule, c->engine);
+            if (result != LinkResult::Ok || !LinkProcess(s.link, result)) RememberUnsentFlagClear(s, c->variable.offset);
         } else if (c->rule == FailureRule::DisconnectBit) {
             // Nothing is written: the byte is written without this bit on the
             // next pass, and not at all once no bit is held.
@@ -148,6 +161,11 @@ void ClearFailure(EngineState& s, std::int32_t system, std::int32_t component) {
         c->failed = false;
     }
     s.failed.RemoveAt(index);
+}
+
+void QueueUnsentFlagClears(EngineState& s) {
+    for (const std::uint32_t offset : s.unsentFlagClears)
+        if (!FlagHeldByAFailure(s, offset)) QueueWrite(s, offset, 1, 0);
 }
 
 void ClearAllFailures(EngineState& s, bool silent) {

@@ -24,6 +24,13 @@ LinkResult WriteComponentValue(EngineState& s, std::uint32_t offset, std::int32_
 void ApplyFailures(EngineState& s);
 
 void ClearFailure(EngineState& s, std::int32_t system, std::int32_t component);
+
+// Queues a 0 for every failure flag whose clear has not reached the
+// simulator yet, except where a component of that flag has failed again
+// (its writes then put the flag right). Once the exchange carrying them
+// succeeds, ForgetUnsentFlagClears.
+void QueueUnsentFlagClears(EngineState& s);
+inline void ForgetUnsentFlagClears(EngineState& s) { s.unsentFlagClears.clear(); }
 void ClearAllFailures(EngineState& s, bool silent);
 void ClearLastFailure(EngineState& s);
 

@@ -16,18 +16,22 @@ struct FlightWords {
     std::uint16_t onGround = 0;
 };
 
-// The tick's one exchange: engines, pause, ground, gear and flaps.
+// The tick's one exchange: engines, pause, ground, gear and flaps, after the
+// flag clears that earlier exchanges could not carry.
 bool ReadFlightState(EngineState& s, FlightWords& words) {
     LinkResult result;
     s.gearControl = 0;
     s.flapsControl = 0;
+    QueueUnsentFlagClears(s);
     if (!LinkRead(s.link, simvar::EngineCount.offset, simvar::EngineCount.size, &s.engineCount, result))
         return false;
     LinkRead(s.link, simvar::Paused.offset, simvar::Paused.size, &words.paused, result);
     LinkRead(s.link, simvar::OnGround.offset, simvar::OnGround.size, &words.onGround, result);
     LinkRead(s.link, simvar::GearControl.offset, simvar::GearControl.size, &s.gearControl, result);
     LinkRead(s.link, simvar::FlapsControl.offset, simvar::FlapsControl.size, &s.flapsControl, result);
-    return LinkProcess(s.link, result);
+    if (!LinkProcess(s.link, result)) return false;
+    ForgetUnsentFlagClears(s);
+    return true;
 }
 
 void LoseLink(EngineState& s) {
@@ -136,7 +140,8 @@ void SetConnected(EngineState& s) {
 void SetDisconnected(EngineState& s) {
     s.connected = false;
     // The link is given up at once: clears made now are not sent down a link
-    // that has just failed (each send would wait out every retry).
+    // that has just failed (each send would wait out every retry); the flags
+    // among them are written once the link is open again.
     LinkClose(s.link);
     ClearAllFailures(s, true);
     s.statusText = kStatusNoConnection;

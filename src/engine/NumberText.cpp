@@ -24,12 +24,10 @@ std::optional<float> TextToSingle(std::string_view text, char decimalSeparator) 
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
 
     // Copy into the form from_chars reads, checking the shape on the way.
-    char normal[64];
-    std::size_t length = 0;
+    // However many digits the number has, it is read exactly.
+    std::string normal;
     std::size_t at = 0;
-    auto put = [&](char c) {
-        if (length < sizeof normal) normal[length++] = c;
-    };
+    auto put = [&](char c) { normal.push_back(c); };
     auto digits = [&]() {
         std::size_t count = 0;
         for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at, ++count) put(text[at]);
@@ -52,11 +50,12 @@ std::optional<float> TextToSingle(std::string_view text, char decimalSeparator) 
         if (at < text.size() && (text[at] == '+' || text[at] == '-')) put(text[at++]);
         if (digits() == 0) return std::nullopt;
     }
-    if (at != text.size() || length == sizeof normal) return std::nullopt;
+    if (at != text.size()) return std::nullopt;
 
     double value = 0;
-    const auto [end, error] = std::from_chars(normal, normal + length, value);
-    if (error != std::errc{} || end != normal + length) return std::nullopt;
+    const char* const last = normal.data() + normal.size();
+    const auto [end, error] = std::from_chars(normal.data(), last, value);
+    if (error != std::errc{} || end != last) return std::nullopt;
     if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) return std::nullopt;
     return static_cast<float>(value);
 }

@@ -92,12 +92,8 @@ bool LinkOpen(LinkState& link, std::int32_t requestedSimVersion, LinkResult& res
         if (!LinkRead(link, simvar::ServerVersion.offset, simvar::ServerVersion.size, &link.serverVersion,
                       result) ||
             !LinkRead(link, simvar::SimVersion.offset, simvar::SimVersion.size, &link.simVersion, result) ||
-            !LinkProcess(link, result)) {
-            // A reply rejected by the scan leaves the code as the queue call set
-            // it (Ok); the open must still not fail with Ok.
-            const LinkResult failure = result == LinkResult::Ok ? LinkResult::ReplyRejected : result;
-            return FailAndClose(link, failure, result);
-        }
+            !LinkProcess(link, result))
+            return FailAndClose(link, result, result);
         os.Sleep(kVersionPauseMs);
     }
 
@@ -136,9 +132,9 @@ bool LinkProcess(LinkState& link, LinkResult& result) {
     if (!IsOpen(link)) return Fail(LinkResult::NotOpen, result);
     if (link.next == link.view) return Fail(LinkResult::NothingQueued, result);
 
-    // From here on the queue is empty whatever the outcome; the pending
-    // records stay readable for the scan below.
-    PutEndMarker(link.next);
+    // The end marker already stands behind the last record. From here on the
+    // queue is empty whatever the outcome; the pending records stay readable
+    // for the scan below.
     link.next = link.view;
     const std::uint32_t queued = link.pending.count;
     link.pending.count = 0;
@@ -147,9 +143,9 @@ bool LinkProcess(LinkState& link, LinkResult& result) {
     if (!SendWithRetries(link, reply, result)) return false;
     if (reply != 1) return Fail(LinkResult::ReplyRejected, result);
 
-    // A reply that does not match what was queued ends the scan like an
-    // unknown kind: false, with `result` left as the caller had it.
-    if (!DeliverReply(link.view, link.pending.records.data(), queued)) return false;
+    // A reply that does not match what was queued is rejected like a result
+    // other than 1: nothing of it is delivered.
+    if (!DeliverReply(link.view, link.pending.records.data(), queued)) return Fail(LinkResult::ReplyRejected, result);
     result = LinkResult::Ok;
     return true;
 }

@@ -43,6 +43,7 @@ std::uint8_t* QueueReadRecord(std::uint8_t* at, PendingTable& table, std::uint32
     PutU32(at + 12, DestinationRef(table, destination));
     std::memset(at + kReadHeaderSize, 0, size);
     table.records[table.count++] = {RecordKind::Read, offset, size, destination};
+    PutEndMarker(at + kReadHeaderSize + size);
     return at + kReadHeaderSize + size;
 }
 
@@ -53,6 +54,7 @@ std::uint8_t* QueueWriteRecord(std::uint8_t* at, PendingTable& table, std::uint3
     PutU32(at + 8, size);
     if (size != 0) std::memcpy(at + kWriteHeaderSize, source, size);
     table.records[table.count++] = {RecordKind::Write, offset, size, nullptr};
+    PutEndMarker(at + kWriteHeaderSize + size);
     return at + kWriteHeaderSize + size;
 }
 

@@ -46,8 +46,10 @@ struct PendingTable {
 // bits so that no size wraps around.
 bool RecordFits(std::uint32_t bytesUsed, std::uint32_t headerSize, std::uint32_t dataSize);
 
-// Append a record at `at` (which must have room) and note it in `table`;
-// both return the position behind the new record.
+// Append a record at `at` (which must have room for it and the end marker),
+// note it in `table` and put the end marker behind it, so that the block
+// never holds records of an older queue after the new ones; both return the
+// position behind the new record.
 std::uint8_t* QueueReadRecord(std::uint8_t* at, PendingTable& table, std::uint32_t offset,
                               std::uint32_t size, void* destination);
 std::uint8_t* QueueWriteRecord(std::uint8_t* at, PendingTable& table, std::uint32_t offset,

@@ -64,13 +64,25 @@ TEST(LinkEndToEnd, NoServerIsReportedAsServerNotFound) {
     EXPECT_EQ(RunProgram("linkprobe.exe", {"r:0x0AEC:2"}, kProbeTimeoutMs).exitCode, 102u);
 }
 
-TEST(LinkEndToEnd, FallbackServerWithBadVersionIsRejectedAsFallback) {
-    standin::ServerCore server;
-    server.SetMisbehaviour({.fallbackClassOnly = true});
-    server.ReportTooOldVersion();
-    standin::StandinThread window(server);
-
-    EXPECT_EQ(RunProgram("linkprobe.exe", {"r:0x0AEC:2"}, kProbeTimeoutMs).exitCode, 114u);
+TEST(LinkEndToEnd, MisbehavingServersGiveLinkprobeTheirResultCodes) {
+    struct Case {
+        standin::Misbehaviour misbehaviour;
+        bool tooOld;
+        DWORD exitCode;
+    };
+    const Case cases[] = {
+        {{.fallbackClassOnly = true}, true, 114},                   // FallbackVersionRejected
+        {{.tamper = standin::HeaderTamper::Size}, false, 113},      // ReplyRejected, never a success
+        {{.answer = 2}, false, 113},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.exitCode);
+        standin::ServerCore server;
+        server.SetMisbehaviour(c.misbehaviour);
+        if (c.tooOld) server.ReportTooOldVersion();
+        standin::StandinThread window(server);
+        EXPECT_EQ(RunProgram("linkprobe.exe", {"r:0x0AEC:2"}, kProbeTimeoutMs).exitCode, c.exitCode);
+    }
 }
 
 }  // namespace

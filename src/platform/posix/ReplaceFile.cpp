@@ -1,9 +1,12 @@
-// POSIX rename replaces an existing target in one step.
+// POSIX: fsync reaches the disk, and rename replaces an existing target in
+// one step.
 #include "config/ReplaceFile.h"
 
-#include <cstdio>
+#include <unistd.h>
 
 namespace wendox {
+
+bool FlushToDisk(std::FILE* file) { return fsync(fileno(file)) == 0; }
 
 bool ReplaceFileWith(const std::string& temporary, const std::string& target) {
     return std::rename(temporary.c_str(), target.c_str()) == 0;

@@ -57,7 +57,6 @@ void SetItemText(HWND list, int row, int column, const std::string& text) {
 MainWindow::MainWindow() = default;
 
 MainWindow::~MainWindow() {
-    if (lamps_ != nullptr) ImageList_Destroy(lamps_);
     if (greyBrush_ != nullptr) DeleteObject(greyBrush_);
     if (greenBrush_ != nullptr) DeleteObject(greenBrush_);
 }
@@ -103,8 +102,8 @@ void MainWindow::CreateControls() {
     components_ = MakeControl(window_, WC_LISTVIEWA, "",
                               WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE,
                               {120, 2400, 6495, 3975}, kIdComponents, d, arialBold);
-    lamps_ = MakeLampImages();
-    SendMessageA(components_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(lamps_));
+    // The list destroys its image list with itself.
+    SendMessageA(components_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(MakeLampImages()));
     SendMessageA(components_, LVM_SETTEXTCOLOR, 0, kBrightGreen);
     SendMessageA(components_, LVM_SETTEXTBKCOLOR, 0, kDarkGreen);
     SendMessageA(components_, LVM_SETBKCOLOR, 0, kDarkGreen);
@@ -127,13 +126,14 @@ void MainWindow::CreateControls() {
     MakeControl(window_, "BUTTON", "&Open Profile", kButton, 0, {5040, 960, 1575, 375}, kIdOpenProfile, d, arial);
     MakeControl(window_, "BUTTON", "O&ptions", kButton, 0, {5040, 1560, 1575, 375}, kIdOptions, d, arial);
 
-    subSystemsLabel_ = MakeControl(window_, "STATIC", "Sub-systems", 0, 0, {120, 2160, 2415, 255}, kIdSubSystemsLabel,
+    // A profile's file name may hold "&": shown as it is, not as an access key.
+    subSystemsLabel_ = MakeControl(window_, "STATIC", "Sub-systems", SS_NOPREFIX, 0, {120, 2160, 2415, 255}, kIdSubSystemsLabel,
                                    d, arialBold);
     colours_.SetTransparent(subSystemsLabel_, kWhite, kWindowGrey);
 
     statusFrame_ = MakeControl(window_, "BUTTON", "Status", BS_GROUPBOX, 0, kFramePlace, kIdStatusFrame, d, arialBold);
     colours_.Set(statusFrame_, kWhite, kDarkGreen);
-    status_ = MakeControl(window_, "STATIC", "Status", SS_LEFTNOWORDWRAP,
+    status_ = MakeControl(window_, "STATIC", "Status", SS_LEFTNOWORDWRAP | SS_NOPREFIX,
                           0, {kFramePlace.left + 120, kFramePlace.top + 240, 6255, 255}, kIdStatus, d, arial);
     colours_.Set(status_, kBrightGreen, kDarkGreen);
 
@@ -285,6 +285,17 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (HBRUSH brush = colours_.Answer(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
                 return reinterpret_cast<LRESULT>(brush);
             break;
+        case WM_ACTIVATE:
+            // As a dialog does: the control that had the focus when another
+            // window (a dialog, a message box) took it has it again after; at
+            // the start that is the systems list.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(window_, focus)) focus_ = focus;
+            } else if (HIWORD(wParam) == 0) {
+                SetFocus(focus_ != nullptr && IsWindow(focus_) ? focus_ : systems_);
+            }
+            return 0;
         case WM_TIMER:
             if (wParam == kTickTimerId && engine_ != nullptr) Tick(*engine_);
             return 0;

@@ -63,7 +63,7 @@ private:
     HWND statusFrame_ = nullptr;
     HWND status_ = nullptr;
     HWND notice_[8] = {};
-    HIMAGELIST lamps_ = nullptr;
+    HWND focus_ = nullptr;        // the control to give the focus back to
     int dpi_ = 96;
     FontSet fonts_;
     ColourTable colours_;

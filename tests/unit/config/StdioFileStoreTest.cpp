@@ -11,6 +11,7 @@ namespace wendox::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
 
 class StdioFileStoreTest : public ::testing::Test {
 protected:
@@ -21,41 +22,59 @@ protected:
     ~StdioFileStoreTest() override { fs::remove_all(folder); }
 
     std::string PathOf(const char* name) { return (folder / name).string(); }
-    std::vector<std::string> Listing() {
-        std::vector<std::string> names;
+    Names Listing() {
+        Names names;
         for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
+    }
+    ReadOutcome Read(const std::string& path, Names& lines) {
+        lines.clear();
+        return store.ReadLines(path, [&](std::string_view line) {
+            lines.emplace_back(line);
+            return true;
+        });
     }
 
     fs::path folder;
     StdioFileStore store;
 };
 
-using Names = std::vector<std::string>;
-
-TEST_F(StdioFileStoreTest, WritesReplaceTheWholeFileAndLeaveNothingElse) {
+TEST_F(StdioFileStoreTest, WritesReplaceTheWholeFileAndReadBackLineByLine) {
     const std::string path = PathOf("Trainer.wdp");
-    EXPECT_FALSE(store.ReadAll(path));
-    EXPECT_FALSE(store.ReadAll(folder.string()));  // opens, but cannot be read
+    Names lines;
+    EXPECT_EQ(Read(path, lines), ReadOutcome::CannotOpen);
 
-    ASSERT_TRUE(store.WriteReplacing(path, std::string("1#1#100#1\r\n\0x", 13)));
-    EXPECT_EQ(store.ReadAll(path), std::string("1#1#100#1\r\n\0x", 13));  // bytes as given
-    ASSERT_TRUE(store.WriteReplacing(path, "short"));
-    EXPECT_EQ(store.ReadAll(path), "short");
-    ASSERT_TRUE(store.WriteReplacing(path, ""));
-    EXPECT_EQ(store.ReadAll(path), "");
+    // Every line ending a file may have; a CR LF split across two reads of
+    // the file still ends one line.
+    const std::string padding(4095, 'x');
+    ASSERT_TRUE(store.WriteReplacing(path, "a\r\n\r\nb\nc\r" + padding + "\r\nlast"));
+    EXPECT_EQ(Read(path, lines), ReadOutcome::Done);
+    EXPECT_EQ(lines, (Names{"a", "", "b", "c", padding, "last"}));
+
+    ASSERT_TRUE(store.WriteReplacing(path, "short\r\n"));
+    EXPECT_EQ(Read(path, lines), ReadOutcome::Done);
+    EXPECT_EQ(lines, Names{"short"});
     EXPECT_EQ(Listing(), Names{"Trainer.wdp"});
 }
 
-TEST_F(StdioFileStoreTest, MissingFolderFailsAndCreatesNothing) {
-    const std::string path = (folder / "gone" / "Trainer.wdp").string();
-    EXPECT_FALSE(store.WriteReplacing(path, "1#1#100#1\r\n"));
-    EXPECT_FALSE(store.ReadAll(path));
-    EXPECT_EQ(Listing(), Names{});
+TEST_F(StdioFileStoreTest, ALineBeyondTheLimitOrAFolderIsAReadFailure) {
+    const std::string path = PathOf("Huge.wdp");
+    Names lines;
+    ASSERT_TRUE(store.WriteReplacing(path, std::string(kMaxLineLength, '9') + "\r\n"));
+    EXPECT_EQ(Read(path, lines), ReadOutcome::Done);
+    ASSERT_TRUE(store.WriteReplacing(path, "1#1#100#1\r\n" + std::string(kMaxLineLength + 1, '9')));
+    EXPECT_EQ(Read(path, lines), ReadOutcome::Failed);
+    EXPECT_EQ(lines, Names{"1#1#100#1"});
+
+    EXPECT_EQ(Read(folder.string(), lines), ReadOutcome::Failed);  // opens, but cannot be read
+    EXPECT_EQ(store.ReadLines(path, [](std::string_view) { return false; }), ReadOutcome::Stopped);
 }
 
-TEST_F(StdioFileStoreTest, FailedReplaceKeepsTheOldAndRemovesTheTemporaryFile) {
+TEST_F(StdioFileStoreTest, FailedWritesKeepTheOldFileAndLeaveNoTemporaryFile) {
+    EXPECT_FALSE(store.WriteReplacing((folder / "gone" / "Trainer.wdp").string(), "1#1#100#1\r\n"));
+    EXPECT_EQ(Listing(), Names{});
+
     // A folder cannot be replaced by a file: the temporary file is written in
     // full, and then the replacing fails.
     const std::string path = PathOf("Trainer.wdp");
@@ -63,7 +82,16 @@ TEST_F(StdioFileStoreTest, FailedReplaceKeepsTheOldAndRemovesTheTemporaryFile) {
     std::ofstream(PathOf("Trainer.wdp/inside")) << "old";
     EXPECT_FALSE(store.WriteReplacing(path, "1#1#100#1\r\n"));
     EXPECT_EQ(Listing(), Names{"Trainer.wdp"});
-    EXPECT_EQ(store.ReadAll(PathOf("Trainer.wdp/inside")), "old");
+}
+
+TEST(TemporaryNameTest, IsNeverLongerThanTheTargetAndLiesInItsFolder) {
+    for (const std::string path : {"C:\\Flights\\Trainer.wdp", "C:\\F\\a", "rel.x", "/tmp/abcd"}) {
+        const std::string name = TemporaryNameBeside(path, 123456789u);
+        const std::size_t folderEnd = path.find_last_of("\\/") + 1;
+        EXPECT_EQ(name.size(), path.size()) << path;
+        EXPECT_EQ(name.substr(0, folderEnd), path.substr(0, folderEnd));
+        EXPECT_NE(name, path);
+    }
 }
 
 }  // namespace

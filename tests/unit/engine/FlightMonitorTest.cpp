@@ -129,13 +129,15 @@ TEST_F(FlightMonitorTest, ZeroReliabilityFailsWithinItsPeriodAndIsReportedOnce) 
     EXPECT_EQ(view.refills, refills);
 }
 
-TEST_F(FlightMonitorTest, LosingTheLinkClearsFailuresUnlessTheHardcoreLockHolds) {
+TEST_F(FlightMonitorTest, LosingTheLinkClearsFailuresAndTheirFlagsOnceTheLinkIsBack) {
     StartUp();
     standin::TakeOff(server);
     Ticks(1);
-    Fail(kEngine1Fail);
-    Fail(kApMaster);
+    for (Id id : {kEngine1Fail, kEngine3Fail, kInstAirspeed, kApMaster}) Fail(id);
     Ticks(1);
+    ASSERT_EQ(server.Value(simvar::FailAirspeed), 1u);
+    ASSERT_EQ(server.Value(simvar::FailEngines), 5u);
+
     server.SetMisbehaviour({.answer = 0});
     Ticks(1);
     EXPECT_FALSE(s().connected);
@@ -143,10 +145,26 @@ TEST_F(FlightMonitorTest, LosingTheLinkClearsFailuresUnlessTheHardcoreLockHolds)
     EXPECT_FALSE(C(kEngine1Fail).failed);
     EXPECT_EQ(desktop.played.back(), "\\sound_warning.wav");
     EXPECT_EQ(Status(), "FSUIPC - No connection to Flight Simulator.");
+    Ticks(2);  // nothing to send them down
 
+    // Back: the reconnecting tick, then the first exchange carries the clears,
+    // but not over engine 3, failed again meanwhile: its writes hold bit 4.
     server.SetMisbehaviour({});
-    Ticks(2);
+    Ticks(1);
+    EXPECT_TRUE(s().connected);
+    Fail(kEngine3Fail);
+    server.ClearWrites();
+    Ticks(1);
+    EXPECT_EQ(server.Value(simvar::FailAirspeed), 0u);
+    EXPECT_EQ(NewWrites(simvar::FailEngines), std::vector<std::uint64_t>{4});
+    Ticks(1);
+    EXPECT_EQ(NewWrites(simvar::FailAirspeed), std::vector<std::uint64_t>{});  // written once
+}
+
+TEST_F(FlightMonitorTest, UnderTheHardcoreLockALostLinkKeepsTheFailures) {
+    StartUp();
     s().settings.hardcoreMode = true;
+    standin::TakeOff(server);
     Fail(kEngine1Fail);
     Ticks(1);
     EXPECT_FALSE(view.listVisible);  // the lock hides the list

@@ -13,11 +13,18 @@ protected:
     std::vector<std::uint8_t> Block() const { return {link.view, link.view + kBlockSize}; }
 };
 
-TEST_F(LinkExchangeTest, WriteRecordIsLaidOutByteForByte) {
+TEST_F(LinkExchangeTest, WriteRecordIsLaidOutByteForByteWithNothingOldBehindIt) {
+    // A longer queue sent before: none of its records may stay behind the
+    // new one, even before the new queue is sent.
+    std::uint32_t before[3];
+    for (std::uint32_t& value : before) ASSERT_TRUE(LinkRead(link, simvar::GearControl.offset, 4, &value, result));
+    ASSERT_TRUE(LinkProcess(link, result));
+
     const std::uint16_t on = 1;
     ASSERT_TRUE(LinkWrite(link, simvar::SlewMode.offset, 2, &on, result));
-    ASSERT_TRUE(LinkProcess(link, result));
     const std::uint8_t expected[] = {2, 0, 0, 0, 0xDC, 0x05, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 0, 0};
+    EXPECT_EQ(std::memcmp(link.view, expected, sizeof expected), 0);
+    ASSERT_TRUE(LinkProcess(link, result));
     ASSERT_GE(os.lastBlockSent.size(), sizeof expected);
     EXPECT_EQ(std::memcmp(os.lastBlockSent.data(), expected, sizeof expected), 0);
     EXPECT_EQ(server.Value(simvar::SlewMode), 1u);

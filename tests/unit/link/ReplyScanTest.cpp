@@ -10,7 +10,7 @@ namespace {
 
 class ReplyScanTest : public LinkFixture, public ::testing::WithParamInterface<standin::HeaderTamper> {};
 
-TEST_P(ReplyScanTest, ChangedHeaderEndsTheScanAndTouchesNoVariable) {
+TEST_P(ReplyScanTest, ChangedHeaderRejectsTheReplyAndTouchesNoVariable) {
     Open();
     // A 2-byte variable between canaries: a server that grows the size must
     // not make the client write past it.
@@ -27,10 +27,10 @@ TEST_P(ReplyScanTest, ChangedHeaderEndsTheScanAndTouchesNoVariable) {
     ASSERT_TRUE(LinkRead(link, simvar::EngineCount.offset, 2, &guarded.engines, result));
     ASSERT_TRUE(LinkRead(link, simvar::GearControl.offset, 4, &gear, result));
     server.SetMisbehaviour({.tamper = GetParam()});
-    result = LinkResult::AlreadyOpen;  // whatever the caller had
+    result = LinkResult::Ok;  // as the queue calls left it
     EXPECT_FALSE(LinkProcess(link, result));
 
-    EXPECT_EQ(result, LinkResult::AlreadyOpen);
+    EXPECT_EQ(result, LinkResult::ReplyRejected);
     EXPECT_EQ(link.next, link.view);
     EXPECT_EQ(guarded.engines, 0x7777);
     EXPECT_EQ(gear, 0x12345678u);
