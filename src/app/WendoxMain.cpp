@@ -47,7 +47,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     window.Attach(*engine);
 
     wendox::StartUp(*engine);
-    ShowWindow(window.Window(), show);
+    window.Show(show);
     const int exitCode = RunMessageLoop(window.Window());
 
     wendox::LinkClose(engine->link);

@@ -88,6 +88,66 @@ TEST_F(WendoxFixture, WithoutSimulatorATestFailureIsRefusedAndASecondInstanceEnd
     EXPECT_EQ(Cell(0, 3), "Never");
 }
 
+TEST_F(WendoxFixture, KeysOpenAndAcceptTheDialogAndTheFocusComesBackAfterIt) {
+    StartSimulator();
+    ASSERT_NE(StartWendox(), nullptr);
+    ASSERT_TRUE(WaitForStatus("On hold (not airborne)."));
+    SetForegroundWindow(main);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 5000));
+
+    // The systems list has the focus at the start; Tab leads to the components.
+    PressKey(VK_TAB);
+    PressKey(VK_SPACE);
+    HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitGone(dialog));
+    PressKey(VK_SPACE);
+    dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitGone(dialog));
+}
+
+// The simulator stops answering until the link is given up, then answers
+// again: a flag cleared meanwhile must not stay set in the simulator.
+TEST_F(WendoxFixture, AFlagClearedWhileTheSimulatorHungIsClearedWhenItAnswersAgain) {
+    StartSimulator();
+    ASSERT_NE(StartWendox(), nullptr);
+    ASSERT_TRUE(WaitForStatus("On hold (not airborne)."));
+    SelectSystem(6);  // the instruments; Airspeed first
+    PostMessageA(Control(ui::kIdComponents), WM_KEYDOWN, VK_SPACE, 0);
+    HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    Click(GetDlgItem(dialog, ui::kIdTest));
+    ASSERT_TRUE(WaitUntil([&] { return server.Value(simvar::FailAirspeed) == 1; }, 5000));
+
+    // 41 attempts of 2 s each, then the link is lost and the failures go.
+    server.SetMisbehaviour({.noAnswer = true});
+    ASSERT_TRUE(WaitForStatus("FSUIPC - No connection to Flight Simulator.", 120000)) << Status();
+    EXPECT_EQ(Cell(0, 3), "Never");
+    EXPECT_EQ(server.Value(simvar::FailAirspeed), 1u);
+
+    server.SetMisbehaviour({});
+    ASSERT_TRUE(WaitForStatus("Connected")) << Status();
+    EXPECT_TRUE(WaitUntil([&] { return server.Value(simvar::FailAirspeed) == 0; }, 2500));
+}
+
+// A simulator that refuses or garbles its answers is never taken as
+// connected; once it behaves, Wendox connects on its own.
+TEST_F(WendoxFixture, AMisbehavingSimulatorIsNotConnectedUntilItBehaves) {
+    StartSimulator();
+    for (const standin::Misbehaviour bad : {standin::Misbehaviour{.answer = 0},
+                                            standin::Misbehaviour{.tamper = standin::HeaderTamper::Destination}}) {
+        server.SetMisbehaviour(bad);
+        ASSERT_NE(StartWendox(), nullptr);
+        EXPECT_TRUE(WaitForStatus("FSUIPC - No connection to Flight Simulator.")) << Status();
+        server.SetMisbehaviour({});
+        EXPECT_TRUE(WaitForStatus("On hold (not airborne).")) << Status();
+        wendox.reset();
+    }
+}
+
 // Types a path into a common file dialog of wendox's and accepts it.
 void AnswerFileDialog(HWND dialog, const std::string& path) {
     HWND name = GetDlgItem(dialog, 0x47C);  // the file name box
@@ -113,13 +173,14 @@ TEST_F(WendoxFixture, ProfileSavedAndOpenedAgainGivesTheSameValues) {
     ASSERT_TRUE(WaitGone(dialog));
     EXPECT_EQ(Cell(13, 1), "99.5%");
 
-    const std::string profile = folder.Path("e2e.wdp");
+    const std::string profile = folder.Path("e&2e.wdp");
     Click(Control(ui::kIdSaveProfile));
     HWND save = WaitForWindowOfWendox("#32770", nullptr);
     ASSERT_NE(save, nullptr);
     AnswerFileDialog(save, profile);
-    ASSERT_TRUE(WaitUntil([&] { return ItemText(main, ui::kIdSubSystemsLabel) == "Sub-systems (e2e.wdp)"; }, 10000))
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(main, ui::kIdSubSystemsLabel) == "Sub-systems (e&2e.wdp)"; }, 10000))
         << ItemText(main, ui::kIdSubSystemsLabel);
+    EXPECT_NE(GetWindowLongA(Control(ui::kIdSubSystemsLabel), GWL_STYLE) & SS_NOPREFIX, 0);  // "&" shown as it is
     std::ifstream file(profile, std::ios::binary);
     std::stringstream content;
     content << file.rdbuf();

@@ -68,6 +68,20 @@ protected:
         return folder + "\\" + name;
     }
     std::string Cell(int row, int column) const { return ListViewCell(Control(ui::kIdComponents), row, column); }
+    // Selects a system in the systems list as a click would.
+    void SelectSystem(int system) const {
+        HWND list = Control(ui::kIdSystems);
+        SendMessageA(list, LB_SETCURSEL, system - 1, 0);
+        SendMessageA(main, WM_COMMAND, MAKEWPARAM(ui::kIdSystems, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    }
+    // Real key strokes, to whichever window has the keyboard focus.
+    static void PressKey(WORD key) {
+        INPUT strokes[2]{};
+        strokes[0].type = strokes[1].type = INPUT_KEYBOARD;
+        strokes[0].ki.wVk = strokes[1].ki.wVk = key;
+        strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, strokes, sizeof(INPUT));
+    }
 
     standin::ServerCore server;
     std::unique_ptr<standin::StandinThread> simulator;

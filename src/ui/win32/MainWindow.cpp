@@ -85,6 +85,11 @@ bool MainWindow::Create() {
     return true;
 }
 
+void MainWindow::Show(int how) {
+    ShowWindow(window_, how);
+    SetFocus(systems_);
+}
+
 void MainWindow::CreateControls() {
     const int d = dpi_;
     HFONT arial = fonts_.Make("Arial", 8.25, false, false, d);
@@ -287,14 +292,14 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_ACTIVATE:
             // As a dialog does: the control that had the focus when another
-            // window (a dialog, a message box) took it has it again after; at
-            // the start that is the systems list.
+            // window (a dialog, a message box) took it has it again after.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();
                 if (focus != nullptr && IsChild(window_, focus)) focus_ = focus;
-            } else if (HIWORD(wParam) == 0) {
-                SetFocus(focus_ != nullptr && IsWindow(focus_) ? focus_ : systems_);
             }
+            break;  // activating gives the window the focus, passed on below
+        case WM_SETFOCUS:
+            SetFocus(focus_ != nullptr && IsWindow(focus_) ? focus_ : systems_);
             return 0;
         case WM_TIMER:
             if (wParam == kTickTimerId && engine_ != nullptr) Tick(*engine_);

@@ -28,6 +28,9 @@ public:
     // The engine the window shows and drives; set before the start-up runs.
     void Attach(EngineState& engine) { engine_ = &engine; }
     HWND Window() const { return window_; }
+    // Shows the window with the keyboard focus on the systems list, first
+    // in the tab order.
+    void Show(int how);
 
     // EngineView
     void FillSystems() override;
