@@ -11,6 +11,7 @@
 #include "engine/FlightMonitor.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeView.h"
+#include "support/FakeWatchdog.h"
 
 #include "CountingAllocator.h"
 #include "EchoLinkOs.h"
@@ -29,7 +30,8 @@ void BM_SteadyTickWithTenFailures(benchmark::State& state) {
     EngineState& s = *engine;
     s.settings.displayFailures = true;
     s.settings.displayUpdate = true;
-    StartUp(s);
+    testing::FakeWatchdog watchdog;
+    StartUp(s, watchdog);
 
     // Every component is tested on a roll, but its band, drawn at 100 %,
     // stays empty: no failure comes or goes while the benchmark runs.

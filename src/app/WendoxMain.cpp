@@ -4,16 +4,25 @@
 
 #include <memory>
 
+#include "config/SettingsFile.h"
 #include "config/StdioFileStore.h"
 #include "engine/EngineState.h"
 #include "engine/FlightMonitor.h"
 #include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Keyboard.h"
 #include "platform/win32/Win32LinkOs.h"
 #include "ui/win32/MainWindow.h"
 
 namespace {
 
 constexpr char kInstanceMutex[] = "Wendox.FS2002.RunningInstance";
+
+// Hardcore Mode's watchdog program is not part of Wendox yet: start-up goes
+// on as if it ran already.
+class WatchdogNotYetShipped final : public wendox::WatchdogStarter {
+public:
+    bool StartWatchdog() override { return false; }
+};
 
 int RunMessageLoop(HWND mainWindow) {
     MSG message;
@@ -44,9 +53,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     wendox::StdioFileStore files;
     auto engine = std::make_unique<wendox::EngineState>(os, desktop, window);
     engine->files = &files;
+    wendox::Win32Keyboard keyboard;
+    engine->keyboard = &keyboard;
     window.Attach(*engine);
 
-    wendox::StartUp(*engine);
+    WatchdogNotYetShipped watchdog;
+    if (!wendox::StartUp(*engine, watchdog)) {
+        wendox::LinkClose(engine->link);
+        CloseHandle(instance);
+        return 0;
+    }
     window.Show(show);
     const int exitCode = RunMessageLoop(window.Window());
 

@@ -8,7 +8,7 @@
 namespace wendox {
 
 struct Settings {
-    std::string lastProfile;  // full path of the profile last opened or saved
+    std::string lastProfile{};  // full path of the profile last opened or saved
     std::int32_t statusHotKey = 0;
     std::int32_t statusHotKeyMods = 0;
     std::int32_t clearHotKey = 0;
@@ -20,6 +20,14 @@ struct Settings {
     bool playFailureSound = false;  // sound when the number of failures grew
     bool hardcoreSetting = false;   // Hardcore Mode chosen (what is saved)
     bool hardcoreMode = false;      // Hardcore Mode in force for this run
+
+    bool operator==(const Settings&) const = default;
+};
+
+// What start-up learned of the settings file, kept for the save at exit.
+struct SettingsFileState {
+    Settings loaded;          // the record as LoadSettings left it
+    bool unreadable = false;  // the file is there but could not be read to its end
 };
 
 }  // namespace wendox

@@ -31,6 +31,7 @@ struct EngineState {
     Keyboard* keyboard = nullptr;   // polled for the hot keys
     LinkState link;
     Settings settings;
+    SettingsFileState settingsFile;  // what start-up learned of the settings file
     Catalogue catalogue;
     FailedList failed;
     RandomGenerator random;

@@ -2,7 +2,9 @@
 
 #include <charconv>
 
+#include "config/HotKeys.h"
 #include "config/Profile.h"
+#include "config/SettingsFile.h"
 #include "engine/Failures.h"
 #include "engine/Schedule.h"
 #include "engine/StatusReport.h"
@@ -77,7 +79,8 @@ void AppendFailureCount(EngineState& s) {
 
 }  // namespace
 
-void StartUp(EngineState& s) {
+bool StartUp(EngineState& s, WatchdogStarter& watchdog) {
+    if (s.files != nullptr && LoadSettings(s, *s.files, watchdog) == StartOutcome::EndProgram) return false;
     s.catalogue = BuildCatalogue();
     s.failed = {};
     s.view->FillSystems();
@@ -86,9 +89,11 @@ void StartUp(EngineState& s) {
     ScheduleAllPeriods(s);
     s.view->StartTimer();
     Tick(s);
+    return true;
 }
 
 void Tick(EngineState& s) {
+    PollHotKeys(s);
     if (!s.connected) {
         Connect(s, true);
         ShowStatus(s, false);

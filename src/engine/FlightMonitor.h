@@ -13,10 +13,12 @@ inline constexpr char kStatusConnected[] = "Connected";
 inline constexpr char kStatusNoConnection[] = "FSUIPC - No connection to Flight Simulator.";
 inline constexpr char kStatusOperational[] = "Operational.";
 
-// Builds the catalogue and fills the window's lists, opens the last profile,
-// connects, draws the schedules, starts the timer and runs the first tick at
-// once.
-void StartUp(EngineState& s);
+class WatchdogStarter;
+
+// Reads the settings (which may end the program: false), builds the
+// catalogue and fills the window's lists, opens the last profile, connects,
+// draws the schedules, starts the timer and runs the first tick at once.
+bool StartUp(EngineState& s, WatchdogStarter& watchdog);
 
 // One tick of the timer (tmrTimer_Timer).
 void Tick(EngineState& s);

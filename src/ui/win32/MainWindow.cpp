@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "config/SettingsFile.h"
 #include "engine/FlightMonitor.h"
 #include "platform/win32/LateBinding.h"
 #include "ui/WindowIds.h"
@@ -258,6 +259,13 @@ std::optional<std::string> MainWindow::ChooseProfile(bool forSaving) {
 
 // Messages ------------------------------------------------------------------
 
+void MainWindow::Unload() {
+    if (engine_ == nullptr || unloaded_) return;
+    unloaded_ = true;
+    KillTimer(window_, kTickTimerId);
+    if (engine_->files != nullptr) SaveSettings(*engine_, *engine_->files);
+}
+
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
@@ -309,6 +317,15 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_CLOSE:
+            Unload();
+            DestroyWindow(window_);
+            return 0;
+        case WM_ENDSESSION:
+            // Windows ends with the session, without a close: the settings
+            // are saved all the same.
+            if (wParam != FALSE) Unload();
+            return 0;
         case WM_DESTROY:
             KillTimer(window_, kTickTimerId);
             PostQuitMessage(0);

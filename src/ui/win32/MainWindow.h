@@ -57,6 +57,8 @@ private:
     // lstSystems_Click: the components of the selected system, first row selected.
     void FillComponentList();
     void PaintBackground(HDC dc);
+    // Form_Unload: the timer stops and the settings are saved, once.
+    void Unload();
 
     HWND window_ = nullptr;
     HWND systems_ = nullptr;
@@ -67,6 +69,7 @@ private:
     HWND status_ = nullptr;
     HWND notice_[8] = {};
     HWND focus_ = nullptr;        // the control to give the focus back to
+    bool unloaded_ = false;
     int dpi_ = 96;
     FontSet fonts_;
     ColourTable colours_;

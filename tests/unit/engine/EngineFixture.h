@@ -14,6 +14,7 @@
 #include "support/FakeDesktop.h"
 #include "support/FakeLinkOs.h"
 #include "support/FakeView.h"
+#include "support/FakeWatchdog.h"
 
 namespace wendox::testing {
 
@@ -34,7 +35,7 @@ protected:
     ComponentRecord& C(Id id) { return *state->catalogue.Find(id.system, id.component); }
     bool Fail(Id id) { return AddFailure(*state, id.system, id.component); }
 
-    void StartUp() { wendox::StartUp(*state); }
+    bool StartUp() { return wendox::StartUp(*state, watchdog); }
     void Ticks(int count) {
         for (int i = 0; i < count; ++i) {
             os.nowMs += 1000;
@@ -54,6 +55,7 @@ protected:
     FakeLinkOs os{server};
     FakeDesktop desktop;
     FakeView view;
+    FakeWatchdog watchdog;
     std::unique_ptr<EngineState> state = std::make_unique<EngineState>(os, desktop, view);
 };
 

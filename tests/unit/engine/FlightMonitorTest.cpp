@@ -18,22 +18,34 @@ TEST_F(FlightMonitorTest, StartUpConnectsSchedulesAndTicksAtOnce) {
     EXPECT_GE(C(kApMaster).scheduledRoll, 1);
 }
 
-TEST_F(FlightMonitorTest, StartUpOpensTheLastProfileBeforeTheFirstSchedule) {
+TEST_F(FlightMonitorTest, StartUpReadsTheSettingsThenTheLastProfileBeforeTheFirstSchedule) {
     MemoryFileStore files;
+    files.files["C:\\Wendox\\Wendox.ini"] = "LASTPROFILE=C:\\Trainer.wdp\r\n";
     files.files["C:\\Trainer.wdp"] = "1#1#0#0\r\n";
     s().files = &files;
-    s().settings.lastProfile = "C:\\Trainer.wdp";
-    StartUp();
+    ASSERT_TRUE(StartUp());
     EXPECT_EQ(C({1, 1}).reliability, 0.0f);
     EXPECT_EQ(C({1, 1}).bandHigh - C({1, 1}).bandLow, 100000);
     EXPECT_EQ(view.profileCaption, "Sub-systems (Trainer.wdp)");
 
-    s().settings.lastProfile = "C:\\Gone.wdp";  // a profile that no longer exists
-    StartUp();
+    files.files.erase("C:\\Trainer.wdp");  // a profile that no longer exists
+    ASSERT_TRUE(StartUp());
     ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].text, "Could not read C:\\Gone.wdp");
+    EXPECT_EQ(desktop.messages[0].text, "Could not read C:\\Trainer.wdp");
     EXPECT_TRUE(s().settings.lastProfile.empty());
     EXPECT_TRUE(s().connected);  // start-up goes on
+}
+
+TEST_F(FlightMonitorTest, StartUpEndsWhenTheWatchdogHasToBeStartedFirst) {
+    MemoryFileStore files;
+    files.files["C:\\Wendox\\Wendox.ini"] = "HARDCOREMODE=YES\r\n";
+    s().files = &files;
+    watchdog.ends = true;
+    EXPECT_FALSE(StartUp());
+    EXPECT_EQ(watchdog.starts, 1);
+    EXPECT_EQ(view.systemsFilled, 0);
+    EXPECT_FALSE(view.timerStarted);
+    EXPECT_FALSE(s().connected);
 }
 
 TEST_F(FlightMonitorTest, WithoutServerStartUpWarnsOnceAndRetriesSilentlyEveryTick) {

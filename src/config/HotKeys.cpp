@@ -1,0 +1,61 @@
+#include "config/HotKeys.h"
+
+#include <cstdint>
+
+#include "config/Keyboard.h"
+#include "engine/Failures.h"
+#include "engine/FlightMonitor.h"
+#include "engine/StatusReport.h"
+
+namespace wendox {
+
+namespace {
+
+struct HotKey {
+    std::int32_t Settings::*key;
+    std::int32_t Settings::*mods;
+    void (*action)(EngineState&);
+};
+
+void ShowStatusNow(EngineState& s) { ShowStatus(s, true); }
+
+constexpr HotKey kHotKeys[] = {
+    {&Settings::statusHotKey, &Settings::statusHotKeyMods, ShowStatusNow},
+    {&Settings::clearHotKey, &Settings::clearHotKeyMods, ClearLastFailure},
+    {&Settings::activeHotKey, &Settings::activeHotKeyMods, ToggleDeactivated},
+};
+
+bool IsDown(std::uint16_t state) { return (state & 0x8000u) != 0; }
+// Up means neither held now nor pressed since the last query.
+bool IsUp(std::uint16_t state) { return state == 0; }
+bool Meets(std::uint16_t state, bool wanted) { return wanted ? IsDown(state) : IsUp(state); }
+
+bool ModifiersMatch(Keyboard& keyboard, std::int32_t mods) {
+    const bool valid = mods == kModsCtrl || mods == kModsShift || mods == kModsCtrlShift;
+    const bool wantCtrl = valid && (mods & kModsCtrl) != 0;
+    const bool wantShift = valid && (mods & kModsShift) != 0;
+    std::uint16_t shift, ctrl;
+    if (mods == kModsShift) {
+        ctrl = keyboard.KeyState(kVirtualKeyControl);
+        shift = keyboard.KeyState(kVirtualKeyShift);
+    } else {
+        shift = keyboard.KeyState(kVirtualKeyShift);
+        ctrl = keyboard.KeyState(kVirtualKeyControl);
+    }
+    return Meets(ctrl, wantCtrl) && Meets(shift, wantShift);
+}
+
+}  // namespace
+
+void PollHotKeys(EngineState& s) {
+    if (s.keyboard == nullptr) return;
+    Keyboard& keyboard = *s.keyboard;
+    for (const HotKey& hotKey : kHotKeys) {
+        const std::int32_t key = s.settings.*hotKey.key;
+        if (key == 0) continue;
+        if (!IsDown(keyboard.KeyState(key))) continue;
+        if (ModifiersMatch(keyboard, s.settings.*hotKey.mods)) hotKey.action(s);
+    }
+}
+
+}  // namespace wendox

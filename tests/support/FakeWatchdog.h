@@ -1,0 +1,18 @@
+// A watchdog that runs already, or (ends) one that must be started first,
+// which ends this run of the program.
+#pragma once
+
+#include "config/SettingsFile.h"
+
+namespace wendox::testing {
+
+struct FakeWatchdog final : WatchdogStarter {
+    bool ends = false;
+    int starts = 0;
+    bool StartWatchdog() override {
+        ++starts;
+        return ends;
+    }
+};
+
+}  // namespace wendox::testing
