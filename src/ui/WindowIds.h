@@ -33,4 +33,31 @@ inline constexpr int kIdTest = 205;      // cmdTest
 inline constexpr int kIdCancel = 206;    // cmdCancel
 inline constexpr int kIdClear = 207;     // cmdClear
 
+// The options dialog.
+inline constexpr char kOptionsDialogClass[] = "WendoxOptionsDialog";
+inline constexpr char kOptionsDialogCaption[] = "Help";
+inline constexpr int kIdHelp = 301;            // cmdContents
+inline constexpr int kIdSettings = 302;        // cmdSettings
+inline constexpr int kIdOptionsCancel = 303;   // cmdCancel
+inline constexpr int kIdVersion = 304;         // lblVersion
+
+// The settings dialog.
+inline constexpr char kSettingsDialogClass[] = "WendoxSettingsDialog";
+inline constexpr char kSettingsDialogCaption[] = "Settings";
+inline constexpr int kIdDisplayStatus = 401;     // chkDisplayStatus
+inline constexpr int kIdDisplayFailures = 402;   // chkDisplayFailures
+inline constexpr int kIdPlayFailureSound = 403;  // chkPlayFailureSound
+inline constexpr int kIdHardcoreMode = 404;      // chkHardcoreMode
+inline constexpr int kIdStatusKey = 405;         // cboStatus
+inline constexpr int kIdStatusCtrl = 406;        // chkStatusCTRL
+inline constexpr int kIdStatusShift = 407;       // chkStatusSHIFT
+inline constexpr int kIdClearKey = 408;          // cboClear
+inline constexpr int kIdClearCtrl = 409;         // chkClearCTRL
+inline constexpr int kIdClearShift = 410;        // chkClearSHIFT
+inline constexpr int kIdActiveKey = 411;         // cboActive
+inline constexpr int kIdActiveCtrl = 412;        // ChkActiveCTRL
+inline constexpr int kIdActiveShift = 413;       // chkActiveSHIFT
+inline constexpr int kIdSettingsOk = 414;        // cmdOK
+inline constexpr int kIdSettingsCancel = 415;    // cmdCancel
+
 }  // namespace wendox::ui

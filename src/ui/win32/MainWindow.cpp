@@ -10,6 +10,7 @@
 #include "ui/WindowIds.h"
 #include "ui/model/ComponentRows.h"
 #include "ui/win32/Lamps.h"
+#include "ui/win32/OptionsDialog.h"
 #include "ui/win32/ReliabilityDialog.h"
 
 namespace wendox::ui {
@@ -347,7 +348,7 @@ void MainWindow::OnCommand(int id, int code) {
         case kIdClearFailures: cmdClearFailures_Click(*engine_); break;
         case kIdSaveProfile: cmdSaveAs_Click(*engine_, *this); break;
         case kIdOpenProfile: cmdOpen_Click(*engine_, *this); break;
-        case kIdOptions: break;  // the options dialog comes with the settings
+        case kIdOptions: ShowOptionsDialog(window_, *engine_); break;
         case IDOK:
             // Enter, as the window's message loop reports it: a key press in the list.
             if (GetFocus() == components_) lvwSubSystems_KeyPress(*engine_, *this, state_, 13);

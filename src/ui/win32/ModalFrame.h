@@ -1,0 +1,64 @@
+// What the options and settings dialogs share as modal windows built from
+// code: a window class with the dialogs' grey, the owner disabled while the
+// dialog runs its own message loop (the main window's timer keeps ticking),
+// the focused control kept across nested modal windows, and the owner
+// re-enabled before the dialog goes.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "ui/win32/WindowKit.h"
+
+namespace wendox::ui {
+
+inline constexpr COLORREF kYellow = RGB(255, 255, 0);
+
+// A fixed border, a caption and a close box; no minimise or maximise box.
+inline constexpr DWORD kModalDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+struct ModalFrame {
+    HWND owner = nullptr;
+    HWND window = nullptr;
+    bool open = false;
+    HWND lastFocus = nullptr;  // the control that had the focus when the dialog lost it
+
+    // The owner comes back first so that it, not another program, becomes
+    // active when the dialog goes.
+    void Close();
+
+    // Remembers the focused control before a nested modal window (a message
+    // box) takes over, with the dialog disabled so that it takes no input
+    // meanwhile; Resume makes the dialog active again with that control focused.
+    void Suspend();
+    void Resume();
+};
+
+// Registers a dialog class with the dialogs' grey background; true when the
+// class exists.
+bool RegisterModalDialogClass(const char* className, WNDPROC procedure);
+
+// Creates the dialog window, hidden, with a client area of the given twips,
+// centred on the screen. `self` reaches the procedure's WM_NCCREATE as the
+// creation parameter; the caller's procedure stores it there.
+HWND CreateModalDialog(const char* className, const char* caption, HWND owner, int clientWidthTwips,
+                       int clientHeightTwips, int dpi, void* self);
+
+// The messages every dialog answers alike: control colours, the focus across
+// activation, and the end of the window (the window's user data, which
+// points at the dialog, is cleared last). True when `result` is the answer.
+bool HandleFrameMessage(ModalFrame& frame, ColourTable& colours, HWND window, UINT message, WPARAM wParam,
+                        LPARAM lParam, LRESULT& result);
+
+// Disables the owner, shows the dialog with the focus on `firstControl` and
+// runs this thread's messages until the dialog is gone; Tab, Enter, Escape
+// and the access keys go through IsDialogMessage. A quit request closes the
+// dialog and is posted again for the caller's loop.
+void RunModal(ModalFrame& frame, HWND firstControl);
+
+// Makes a drop-down list's closed field exactly `closedPixels` high and gives
+// the dropped list room for `visibleEntries` entries.
+void SizeDropDownList(HWND list, int closedPixels, int visibleEntries);
+
+}  // namespace wendox::ui

@@ -1,0 +1,114 @@
+#include "ui/win32/OptionsDialog.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "ui/WindowIds.h"
+#include "ui/model/SettingsDialogModel.h"
+#include "ui/win32/ModalFrame.h"
+#include "ui/win32/SettingsDialog.h"
+#include "ui/win32/WindowKit.h"
+
+namespace wendox::ui {
+namespace {
+
+// Places in twips: the buttons stacked at the left edge, the version below.
+constexpr int kButtonWidth = 1695;
+constexpr int kButtonHeight = 375;
+constexpr int kVersionHeight = 255;
+constexpr int kClientWidth = kButtonWidth;
+constexpr int kClientHeight = 3 * kButtonHeight + kVersionHeight;
+
+struct OptionsWindow {
+    ModalFrame frame;
+    EngineState* engine = nullptr;
+    FontSet fonts;
+    ColourTable colours;
+    HWND help = nullptr;  // cmdContents, first in the tab order
+};
+
+HWND MakeButton(OptionsWindow& d, const char* text, DWORD style, int row, int id, int dpi, HFONT font) {
+    HWND button = MakeControl(d.frame.window, "BUTTON", text, style | WS_TABSTOP, 0,
+                              {0, row * kButtonHeight, kButtonWidth, kButtonHeight}, id, dpi, font);
+    d.colours.Set(button, GetSysColor(COLOR_BTNTEXT), kDialogGrey);
+    return button;
+}
+
+void Form_Load(OptionsWindow& d, int dpi) {
+    HFONT arial = d.fonts.Make("Arial", 8.25, false, false, dpi);
+    HFONT bold = d.fonts.Make("Arial", 8.25, true, false, dpi);
+    d.help = MakeButton(d, "&Help", BS_DEFPUSHBUTTON, 0, kIdHelp, dpi, arial);
+    MakeButton(d, "&Settings", BS_PUSHBUTTON, 1, kIdSettings, dpi, arial);
+    MakeButton(d, "&Cancel", BS_PUSHBUTTON, 2, kIdOptionsCancel, dpi, arial);
+    HWND version = MakeControl(d.frame.window, "STATIC", VersionLabel().c_str(), SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0,
+                               {0, 3 * kButtonHeight, kButtonWidth, kVersionHeight}, kIdVersion, dpi, bold);
+    d.colours.SetTransparent(version, kYellow, kDialogGrey);
+}
+
+// The help document beside the program, opened by whatever the system opens
+// such files with; a missing document or viewer is the system's to report.
+void cmdContents_Click(OptionsWindow& d) {
+    const std::string document = d.engine->desktop->ProgramFolder() + "\\Wendox.htm";
+    ShellExecuteA(d.frame.window, "Open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void cmdSettings_Click(OptionsWindow& d) {
+    ShowSettingsDialog(d.frame.window, *d.engine);
+    d.frame.Close();
+}
+
+void OnCommand(OptionsWindow& d, int id, int code) {
+    if (code != BN_CLICKED) return;
+    switch (id) {
+    case kIdHelp: cmdContents_Click(d); break;
+    case kIdSettings: cmdSettings_Click(d); break;
+    case kIdOptionsCancel:
+    case IDCANCEL:  // Escape
+        d.frame.Close();
+        break;
+    default: break;
+    }
+}
+
+LRESULT CALLBACK OptionsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* d = static_cast<OptionsWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        d->frame.window = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(d));
+    }
+    auto* d = reinterpret_cast<OptionsWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (d == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+
+    LRESULT result = 0;
+    if (HandleFrameMessage(d->frame, d->colours, window, message, wParam, lParam, result)) return result;
+    switch (message) {
+    case WM_COMMAND:
+        OnCommand(*d, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case DM_GETDEFID:  // Enter presses Help
+        return MAKELRESULT(kIdHelp, DC_HASDEFID);
+    case WM_CLOSE:  // the close box, as Cancel
+        d->frame.Close();
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+void ShowOptionsDialog(HWND owner, EngineState& engine) {
+    if (!RegisterModalDialogClass(kOptionsDialogClass, OptionsProc)) return;
+    OptionsWindow d;
+    d.frame.owner = owner;
+    d.engine = &engine;
+    const int dpi = WindowDpi(nullptr);
+    if (CreateModalDialog(kOptionsDialogClass, kOptionsDialogCaption, owner, kClientWidth, kClientHeight, dpi, &d) ==
+        nullptr)
+        return;
+    Form_Load(d, dpi);
+    RunModal(d.frame, d.help);
+}
+
+}  // namespace wendox::ui

@@ -1,0 +1,220 @@
+#include "ui/win32/SettingsDialog.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ui/WindowIds.h"
+#include "ui/model/SettingsDialogModel.h"
+#include "ui/win32/ModalFrame.h"
+#include "ui/win32/WindowKit.h"
+
+namespace wendox::ui {
+namespace {
+
+constexpr int kClientWidth = 3390;  // twips
+constexpr int kClientHeight = 4455;
+constexpr int kListVisibleEntries = 12;  // entries shown when a key list drops down
+
+// One hot key group: its caption line, the key list and the two boxes to
+// its right, with their places in twips.
+struct HotKeyGroup {
+    const char* caption;
+    TwipsRect captionPlace;
+    int top;  // of the key list and the boxes
+    int listId, ctrlId, shiftId;
+};
+constexpr std::array<HotKeyGroup, kHotKeyRows> kGroups{{
+    {"In Flight Status Hotkey", {120, 1680, 2895, 255}, 1920, kIdStatusKey, kIdStatusCtrl, kIdStatusShift},
+    {"Clear Last Failure Hotkey", {120, 2400, 2895, 255}, 2640, kIdClearKey, kIdClearCtrl, kIdClearShift},
+    {"Activate/Deactivate Wendox Hotkey", {120, 3120, 3135, 255}, 3360, kIdActiveKey, kIdActiveCtrl, kIdActiveShift},
+}};
+constexpr int kListLeft = 120, kListWidth = 975, kListHeight = 330;
+constexpr int kCtrlLeft = 1320, kShiftLeft = 2160, kBoxWidth = 855, kBoxHeight = 255;
+
+struct HotKeyControls {
+    HWND list = nullptr;   // cboStatus, cboClear, cboActive
+    HWND ctrl = nullptr;   // chkStatusCTRL, chkClearCTRL, ChkActiveCTRL
+    HWND shift = nullptr;  // chkStatusSHIFT, chkClearSHIFT, chkActiveSHIFT
+};
+
+struct SettingsWindow {
+    ModalFrame frame;
+    EngineState* engine = nullptr;
+    FontSet fonts;
+    ColourTable colours;
+    bool storing = false;  // OK is showing its message; the dialog takes nothing else
+    HWND displayStatus = nullptr;     // chkDisplayStatus, first in the tab order
+    HWND displayFailures = nullptr;   // chkDisplayFailures
+    HWND playFailureSound = nullptr;  // chkPlayFailureSound
+    HWND hardcoreMode = nullptr;      // chkHardcoreMode
+    std::array<HotKeyControls, kHotKeyRows> hotKeys{};
+};
+
+bool Checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+void Check(HWND box, bool checked) { SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
+
+// The text of the list's chosen entry; empty when none is chosen.
+std::string ChosenEntry(HWND list) {
+    const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) return {};
+    const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT copied = SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
+    return text;
+}
+
+HWND MakeCheckBox(SettingsWindow& d, const char* text, const TwipsRect& place, int id, int dpi, HFONT font,
+                  bool checked) {
+    HWND box = MakeControl(d.frame.window, "BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, 0, place, id, dpi, font);
+    d.colours.Set(box, kWhite, kDialogGrey);
+    Check(box, checked);
+    return box;
+}
+
+HWND MakeKeyList(SettingsWindow& d, const TwipsRect& place, int id, int dpi, HFONT font,
+                 const std::vector<std::string>& entries, int selected) {
+    HWND list = MakeControl(d.frame.window, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, place, id,
+                            dpi, font);
+    SizeDropDownList(list, TwipsToPixels(place.height, dpi), kListVisibleEntries);
+    for (const std::string& entry : entries) SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    // The selection field asks with the list's own handle, the dropped list
+    // with the handle of its list box.
+    d.colours.Set(list, kBrightGreen, kDarkGreen);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(list, &info)) {
+        if (info.hwndList != nullptr) d.colours.Set(info.hwndList, kBrightGreen, kDarkGreen);
+        if (info.hwndItem != nullptr) d.colours.Set(info.hwndItem, kBrightGreen, kDarkGreen);
+    }
+    return list;
+}
+
+HWND MakeButton(SettingsWindow& d, const char* text, DWORD style, const TwipsRect& place, int id, int dpi, HFONT font) {
+    HWND button = MakeControl(d.frame.window, "BUTTON", text, style | WS_TABSTOP, 0, place, id, dpi, font);
+    d.colours.Set(button, GetSysColor(COLOR_BTNTEXT), kDialogGrey);
+    return button;
+}
+
+// The controls in their tab order, each showing the settings record; the
+// caption lines between them take no focus.
+void Form_Load(SettingsWindow& d, int dpi) {
+    HFONT bold = d.fonts.Make("Arial", 8.25, true, false, dpi);
+    const SettingsDialogModel model = SettingsDialogModel::Load(d.engine->settings);
+    const SettingsForm& form = model.form;
+
+    d.displayStatus = MakeCheckBox(d, "&Display status changes in flight", {120, 120, 3255, 375}, kIdDisplayStatus,
+                                   dpi, bold, form.displayStatus);
+    d.displayFailures = MakeCheckBox(d, "Display &failure info in status", {120, 480, 3255, 375}, kIdDisplayFailures,
+                                     dpi, bold, form.displayFailures);
+    d.playFailureSound = MakeCheckBox(d, "&Play a sound when a failure occurs", {120, 840, 3255, 375},
+                                      kIdPlayFailureSound, dpi, bold, form.playFailureSound);
+    d.hardcoreMode = MakeCheckBox(d, "&Hardcore Mode (see Options/Help)", {120, 1200, 3255, 375}, kIdHardcoreMode, dpi,
+                                  bold, form.hardcoreMode);
+
+    for (int row = 0; row < kHotKeyRows; ++row) {
+        const HotKeyGroup& group = kGroups[row];
+        const HotKeyRow& shown = form.hotKeys[row];
+        HWND caption = MakeControl(d.frame.window, "STATIC", group.caption, SS_LEFT | SS_NOPREFIX, 0,
+                                   group.captionPlace, -1, dpi, bold);
+        d.colours.SetTransparent(caption, kYellow, kDialogGrey);
+        HotKeyControls& controls = d.hotKeys[row];
+        controls.list = MakeKeyList(d, {kListLeft, group.top, kListWidth, kListHeight}, group.listId, dpi, bold,
+                                    model.keyLists[row], model.SelectedIndex(row));
+        controls.ctrl = MakeCheckBox(d, "CTRL", {kCtrlLeft, group.top, kBoxWidth, kBoxHeight}, group.ctrlId, dpi, bold,
+                                     shown.ctrl);
+        controls.shift = MakeCheckBox(d, "SHIFT", {kShiftLeft, group.top, kBoxWidth, kBoxHeight}, group.shiftId, dpi,
+                                      bold, shown.shift);
+    }
+
+    MakeButton(d, "&OK", BS_DEFPUSHBUTTON, {120, 3960, 1215, 375}, kIdSettingsOk, dpi, bold);
+    MakeButton(d, "&Cancel", BS_PUSHBUTTON, {1560, 3960, 1215, 375}, kIdSettingsCancel, dpi, bold);
+}
+
+SettingsForm ReadForm(const SettingsWindow& d) {
+    SettingsForm form;
+    form.displayStatus = Checked(d.displayStatus);
+    form.displayFailures = Checked(d.displayFailures);
+    form.playFailureSound = Checked(d.playFailureSound);
+    form.hardcoreMode = Checked(d.hardcoreMode);
+    for (int row = 0; row < kHotKeyRows; ++row) {
+        const HotKeyControls& controls = d.hotKeys[row];
+        form.hotKeys[row] = {ChosenEntry(controls.list), Checked(controls.ctrl), Checked(controls.shift)};
+    }
+    return form;
+}
+
+void cmdOK_Click(SettingsWindow& d) {
+    EngineState& engine = *d.engine;
+    const SettingsOkOutcome outcome = StoreSettingsForm(ReadForm(d), engine.airborne, engine.settings);
+    if (outcome.restoreHardcoreBox) Check(d.hardcoreMode, engine.settings.hardcoreSetting);
+    if (!outcome.message.empty()) {
+        // The box is modal to this dialog, which closes once it is dismissed.
+        d.storing = true;
+        d.frame.Suspend();
+        engine.desktop->ShowMessage(outcome.message, false);
+        d.frame.Resume();
+        d.storing = false;
+    }
+    d.frame.Close();
+}
+
+void OnCommand(SettingsWindow& d, int id, int code) {
+    if (code != BN_CLICKED || d.storing) return;
+    switch (id) {
+    case kIdSettingsOk:
+    case IDOK:
+        cmdOK_Click(d);
+        break;
+    case kIdSettingsCancel:
+    case IDCANCEL:  // Escape
+        d.frame.Close();
+        break;
+    default: break;
+    }
+}
+
+LRESULT CALLBACK SettingsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* d = static_cast<SettingsWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        d->frame.window = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(d));
+    }
+    auto* d = reinterpret_cast<SettingsWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (d == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+
+    LRESULT result = 0;
+    if (HandleFrameMessage(d->frame, d->colours, window, message, wParam, lParam, result)) return result;
+    switch (message) {
+    case WM_COMMAND:
+        OnCommand(*d, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case DM_GETDEFID:  // Enter presses OK
+        return MAKELRESULT(kIdSettingsOk, DC_HASDEFID);
+    case WM_CLOSE:  // the close box, as Cancel
+        if (!d->storing) d->frame.Close();
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+void ShowSettingsDialog(HWND owner, EngineState& engine) {
+    if (!RegisterModalDialogClass(kSettingsDialogClass, SettingsProc)) return;
+    SettingsWindow d;
+    d.frame.owner = owner;
+    d.engine = &engine;
+    const int dpi = WindowDpi(nullptr);
+    if (CreateModalDialog(kSettingsDialogClass, kSettingsDialogCaption, owner, kClientWidth, kClientHeight, dpi, &d) ==
+        nullptr)
+        return;
+    Form_Load(d, dpi);
+    RunModal(d.frame, d.displayStatus);
+}
+
+}  // namespace wendox::ui
