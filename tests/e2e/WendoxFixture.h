@@ -56,6 +56,11 @@ protected:
         return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
     }
     void Click(HWND button) const { PostMessageA(button, BM_CLICK, 0, 0); }
+    // Makes a window of wendox's the active one, as a click on it would; a
+    // button of a window that is not active may not take a click.
+    static bool BringForward(HWND window) {
+        return WaitUntil([&] { return IsWindowVisible(window) && SetForegroundWindow(window); }, 10000);
+    }
     // Chooses an entry of one of the dialog's lists as a user would.
     static void Choose(HWND dialog, int listId, int index) {
         HWND list = GetDlgItem(dialog, listId);
@@ -75,17 +80,21 @@ protected:
         SendMessageA(main, WM_COMMAND, MAKEWPARAM(ui::kIdSystems, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     }
     // Real key strokes, to whichever window has the keyboard focus.
+    static void Key(WORD key, bool down) {
+        INPUT stroke{};
+        stroke.type = INPUT_KEYBOARD;
+        stroke.ki.wVk = key;
+        stroke.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+        SendInput(1, &stroke, sizeof stroke);
+    }
     static void PressKey(WORD key) {
-        INPUT strokes[2]{};
-        strokes[0].type = strokes[1].type = INPUT_KEYBOARD;
-        strokes[0].ki.wVk = strokes[1].ki.wVk = key;
-        strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, strokes, sizeof(INPUT));
+        Key(key, true);
+        Key(key, false);
     }
 
     standin::ServerCore server;
     std::unique_ptr<standin::StandinThread> simulator;
-    ProgramCopy folder{{"wendox.exe", "sound_ok.wav", "sound_warning.wav", "sound_failure.wav"}};
+    ProgramCopy folder{{"wendox.exe", "Wendox.htm", "sound_ok.wav", "sound_warning.wav", "sound_failure.wav"}};
     std::unique_ptr<RunningProgram> wendox;
     HWND main = nullptr;
 };

@@ -1,0 +1,177 @@
+// The options and settings dialogs, the settings file across a restart and
+// the hot keys pressed while the simulator's window has the focus.
+#include <fstream>
+#include <sstream>
+
+#include "WendoxFixture.h"
+
+namespace wendox::testing {
+namespace {
+
+// Key list positions: "None", "0" to "9", "A" to "Z".
+int KeyEntry(char key) { return key >= 'A' ? 11 + (key - 'A') : 1 + (key - '0'); }
+
+std::string FileContent(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// ".htm" opened by the shell lands in a file, for the length of a test.
+class HtmOpenRecorder {
+public:
+    explicit HtmOpenRecorder(const std::string& record) {
+        RegCreateKeyExA(HKEY_CLASSES_ROOT, ".htm", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &htm_, nullptr);
+        DWORD size = sizeof previous_;
+        if (RegQueryValueExA(htm_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(previous_), &size) != 0)
+            previous_[0] = '\0';
+        SetDefault(htm_, "WendoxTest.htm");
+        HKEY command = nullptr;
+        RegCreateKeyExA(HKEY_CLASSES_ROOT, "WendoxTest.htm\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &command, nullptr);
+        SetDefault(command, "cmd.exe /c echo %1> \"" + record + "\"");
+        RegCloseKey(command);
+    }
+    ~HtmOpenRecorder() {
+        SetDefault(htm_, previous_);
+        RegCloseKey(htm_);
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, "WendoxTest.htm");
+    }
+
+private:
+    static void SetDefault(HKEY key, const std::string& value) {
+        RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+    }
+    HKEY htm_ = nullptr;
+    char previous_[256] = {};
+};
+
+class SettingsEndToEnd : public WendoxFixture {
+protected:
+    // O&ptions, then &Settings: the settings dialog, shown.
+    HWND OpenSettings() {
+        Click(Control(ui::kIdOptions));
+        options = WaitForWindowOfWendox(ui::kOptionsDialogClass, ui::kOptionsDialogCaption);
+        if (options == nullptr) return nullptr;
+        Click(GetDlgItem(options, ui::kIdSettings));
+        return WaitForWindowOfWendox(ui::kSettingsDialogClass, ui::kSettingsDialogCaption);
+    }
+    static bool Checked(HWND dialog, int id) {
+        return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    // Holds the keys down until `done` or the time is up, then lets go. Like
+    // a keyboard held down, the presses repeat.
+    static bool HoldKeys(std::initializer_list<WORD> keys, const std::function<bool()>& done, DWORD timeoutMs) {
+        const ULONGLONG until = GetTickCount64() + timeoutMs;
+        bool seen = false;
+        while (!seen && GetTickCount64() < until) {
+            for (WORD key : keys) Key(key, true);
+            seen = WaitUntil(done, 250);
+        }
+        for (WORD key : keys) Key(key, false);
+        return seen;
+    }
+    void FocusSimulator() {
+        HWND window = simulator->Window();
+        ShowWindow(window, SW_SHOW);
+        SetForegroundWindow(window);
+        WaitUntil([&] { return GetForegroundWindow() == window; }, 5000);
+    }
+
+    HWND options = nullptr;
+};
+
+TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBackAfterARestart) {
+    server.SetValue(simvar::ApAirspeed, 1);
+    StartSimulator();
+    ASSERT_NE(StartWendox(), nullptr);
+    ASSERT_TRUE(WaitForStatus("On hold (not airborne)."));
+    ASSERT_TRUE(BringForward(main));
+
+    // The options dialog with the version, then the settings dialog.
+    HWND settings = OpenSettings();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(ItemText(options, ui::kIdVersion), "Wendox Version 1.0");
+    SaveWindowPng(settings, ScreenshotPath("settings-dialog.png"));
+
+    // Status on CTRL+SHIFT+S, clear on CTRL+C, activate on CTRL+A; the
+    // failure list in the status.
+    Choose(settings, ui::kIdStatusKey, KeyEntry('S'));
+    Click(GetDlgItem(settings, ui::kIdStatusCtrl));
+    Click(GetDlgItem(settings, ui::kIdStatusShift));
+    Choose(settings, ui::kIdClearKey, KeyEntry('C'));
+    Click(GetDlgItem(settings, ui::kIdClearCtrl));
+    Choose(settings, ui::kIdActiveKey, KeyEntry('A'));
+    Click(GetDlgItem(settings, ui::kIdActiveCtrl));
+    Click(GetDlgItem(settings, ui::kIdDisplayFailures));
+    Click(GetDlgItem(settings, ui::kIdSettingsOk));
+    ASSERT_TRUE(WaitGone(settings));
+    ASSERT_TRUE(WaitGone(options));  // closed with the settings dialog
+    ASSERT_TRUE(WaitForStatus("On hold (not airborne).  No failures."));
+
+    // A failure to clear: the first autopilot component, failed at once.
+    PostMessageA(Control(ui::kIdComponents), WM_KEYDOWN, VK_SPACE, 0);
+    HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    Click(GetDlgItem(dialog, ui::kIdTest));
+    ASSERT_TRUE(WaitUntil([&] { return server.Value(simvar::ApAirspeed) == 0; }, 5000));
+
+    FocusSimulator();
+    // The status into the simulator's message line, though status changes
+    // are not sent there by themselves.
+    EXPECT_EQ(server.Text(simvar::MessageText), "");
+    EXPECT_TRUE(HoldKeys({VK_CONTROL, VK_SHIFT, 'S'}, [&] { return !server.Text(simvar::MessageText).empty(); }, 3000));
+    EXPECT_EQ(server.Text(simvar::MessageText), "Wendox:  On hold (not airborne).  1 failures... AP(Airspeed)");
+
+    // CTRL+C with SHIFT held too is not the clear hot key.
+    EXPECT_FALSE(HoldKeys({VK_CONTROL, VK_SHIFT, 'C'}, [&] { return Cell(0, 3) != "Yes"; }, 2500));
+    EXPECT_TRUE(HoldKeys({VK_CONTROL, 'C'}, [&] { return Cell(0, 3) == "Never"; }, 3000));
+    server.SetValue(simvar::ApAirspeed, 1);
+    Sleep(2000);  // ticks in which the cleared failure may not be written
+    EXPECT_EQ(server.Value(simvar::ApAirspeed), 1u);
+
+    EXPECT_TRUE(HoldKeys({VK_CONTROL, 'A'}, [&] { return Status().find("(deactivated)") != std::string::npos; }, 3000))
+        << Status();
+
+    // Closing saves the settings; the next run has them.
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_EQ(wendox->WaitForExit(10000), 0u);
+    EXPECT_EQ(FileContent(folder.Path("Wendox.ini")),
+              "LASTPROFILE=\r\nSTATUS_HK=83\r\nSTATUS_HKCS=3\r\nCLEAR_HK=67\r\nCLEAR_HKCS=1\r\nACTIVE_HK=65\r\n"
+              "ACTIVE_HKCS=1\r\nDISPLAYFAILURES=YES\r\n");
+
+    ASSERT_NE(StartWendox(), nullptr);
+    ASSERT_TRUE(BringForward(main));
+    settings = OpenSettings();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(ItemText(settings, ui::kIdStatusKey), "S");
+    EXPECT_TRUE(Checked(settings, ui::kIdStatusCtrl) && Checked(settings, ui::kIdStatusShift));
+    EXPECT_EQ(ItemText(settings, ui::kIdClearKey), "C");
+    EXPECT_TRUE(Checked(settings, ui::kIdClearCtrl) && !Checked(settings, ui::kIdClearShift));
+    EXPECT_TRUE(Checked(settings, ui::kIdDisplayFailures) && !Checked(settings, ui::kIdDisplayStatus));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitGone(settings));
+    ASSERT_TRUE(WaitGone(options));
+}
+
+TEST_F(SettingsEndToEnd, HelpOpensTheDocumentBesideTheProgramAndLeavesTheDialogOpen) {
+    HtmOpenRecorder recorder(folder.Path("opened.txt"));
+    ASSERT_NE(StartWendox(), nullptr);
+    ASSERT_TRUE(BringForward(main));
+    Click(Control(ui::kIdOptions));
+    options = WaitForWindowOfWendox(ui::kOptionsDialogClass, ui::kOptionsDialogCaption);
+    ASSERT_NE(options, nullptr);
+    Click(GetDlgItem(options, ui::kIdHelp));
+    ASSERT_TRUE(WaitUntil([&] { return !FileContent(folder.Path("opened.txt")).empty(); }, 10000));
+    EXPECT_NE(FileContent(folder.Path("opened.txt")).find(folder.Path("Wendox.htm")), std::string::npos)
+        << FileContent(folder.Path("opened.txt"));
+    EXPECT_TRUE(IsWindowVisible(options));
+    ASSERT_TRUE(BringForward(options));
+    Click(GetDlgItem(options, ui::kIdOptionsCancel));
+    EXPECT_TRUE(WaitGone(options));
+}
+
+}  // namespace
+}  // namespace wendox::testing
