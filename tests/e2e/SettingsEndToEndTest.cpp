@@ -2,6 +2,7 @@
 // the hot keys pressed while the simulator's window has the focus.
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "WendoxFixture.h"
 
@@ -17,6 +18,44 @@ std::string FileContent(const std::string& path) {
     content << file.rdbuf();
     return content.str();
 }
+
+// The file version of a program's version resource, "major.minor.patch.build".
+std::string ResourceVersion(const std::string& program) {
+    std::vector<char> data(GetFileVersionInfoSizeA(program.c_str(), nullptr));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    if (data.empty() || !GetFileVersionInfoA(program.c_str(), 0, static_cast<DWORD>(data.size()), data.data()) ||
+        !VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &size))
+        return "none";
+    return std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)) +
+           "." + std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionLS));
+}
+
+// Whether a file has been read since this was made: its last access is set
+// far back, so that any read moves it on.
+class ReadSince {
+public:
+    explicit ReadSince(const std::string& path) : path_(path) {
+        HANDLE file = Open(FILE_WRITE_ATTRIBUTES);
+        SetFileTime(file, nullptr, &kLongAgo, nullptr);
+        CloseHandle(file);
+    }
+    bool operator()() const {
+        FILETIME accessed{};
+        HANDLE file = Open(FILE_READ_ATTRIBUTES);
+        GetFileTime(file, nullptr, &accessed, nullptr);
+        CloseHandle(file);
+        return CompareFileTime(&accessed, &kLongAgo) > 0;
+    }
+
+private:
+    HANDLE Open(DWORD access) const {
+        return CreateFileA(path_.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
+    }
+    static constexpr FILETIME kLongAgo{0, 0x01C00000};  // 1994
+    std::string path_;
+};
 
 // ".htm" opened by the shell lands in a file, for the length of a test.
 class HtmOpenRecorder {
@@ -94,6 +133,7 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
     HWND settings = OpenSettings();
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(ItemText(options, ui::kIdVersion), "Wendox Version 1.0");
+    EXPECT_EQ(ResourceVersion(folder.Path("wendox.exe")), "1.0.0.0");  // the same version in the file
     SaveWindowPng(settings, ScreenshotPath("settings-dialog.png"));
 
     // Status on CTRL+SHIFT+S, clear on CTRL+C, activate on CTRL+A; the
@@ -125,9 +165,13 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
     EXPECT_TRUE(HoldKeys({VK_CONTROL, VK_SHIFT, 'S'}, [&] { return !server.Text(simvar::MessageText).empty(); }, 3000));
     EXPECT_EQ(server.Text(simvar::MessageText), "Wendox:  On hold (not airborne).  1 failures... AP(Airspeed)");
 
-    // CTRL+C with SHIFT held too is not the clear hot key.
+    // CTRL+C with SHIFT held too is not the clear hot key; CTRL+C clears,
+    // with the OK sound.
+    ReadSince okSoundPlayed(folder.Path("sound_ok.wav"));
     EXPECT_FALSE(HoldKeys({VK_CONTROL, VK_SHIFT, 'C'}, [&] { return Cell(0, 3) != "Yes"; }, 2500));
+    EXPECT_FALSE(okSoundPlayed());
     EXPECT_TRUE(HoldKeys({VK_CONTROL, 'C'}, [&] { return Cell(0, 3) == "Never"; }, 3000));
+    EXPECT_TRUE(WaitUntil(okSoundPlayed, 2000));
     server.SetValue(simvar::ApAirspeed, 1);
     Sleep(2000);  // ticks in which the cleared failure may not be written
     EXPECT_EQ(server.Value(simvar::ApAirspeed), 1u);

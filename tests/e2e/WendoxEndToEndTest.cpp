@@ -201,6 +201,14 @@ TEST_F(WendoxFixture, ProfileSavedAndOpenedAgainGivesTheSameValues) {
     ASSERT_TRUE(WaitUntil([&] { return Cell(0, 1) == "99.5%"; }, 10000));
     EXPECT_EQ(Cell(0, 2), "10 hours of flight");
     EXPECT_EQ(Cell(0, 3), "No");
+
+    // The settings file keeps the profile for the next start, which opens it.
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_EQ(wendox->WaitForExit(10000), 0u);
+    ASSERT_NE(StartWendox(), nullptr);
+    ASSERT_TRUE(WaitForStatus("On hold (not airborne)."));
+    EXPECT_EQ(Cell(0, 1), "99.5%");
+    EXPECT_EQ(ItemText(main, ui::kIdSubSystemsLabel), "Sub-systems (e&2e.wdp)");
 }
 
 }  // namespace
