@@ -11,19 +11,10 @@ namespace wendox {
 
 namespace {
 
-struct HotKey {
-    std::int32_t Settings::*key;
-    std::int32_t Settings::*mods;
-    void (*action)(EngineState&);
-};
-
 void ShowStatusNow(EngineState& s) { ShowStatus(s, true); }
 
-constexpr HotKey kHotKeys[] = {
-    {&Settings::statusHotKey, &Settings::statusHotKeyMods, ShowStatusNow},
-    {&Settings::clearHotKey, &Settings::clearHotKeyMods, ClearLastFailure},
-    {&Settings::activeHotKey, &Settings::activeHotKeyMods, ToggleDeactivated},
-};
+// The action of each hot key, in the order of kHotKeyFields.
+constexpr std::array<void (*)(EngineState&), 3> kActions{ShowStatusNow, ClearLastFailure, ToggleDeactivated};
 
 bool IsDown(std::uint16_t state) { return (state & 0x8000u) != 0; }
 // Up means neither held now nor pressed since the last query.
@@ -50,11 +41,11 @@ bool ModifiersMatch(Keyboard& keyboard, std::int32_t mods) {
 void PollHotKeys(EngineState& s) {
     if (s.keyboard == nullptr) return;
     Keyboard& keyboard = *s.keyboard;
-    for (const HotKey& hotKey : kHotKeys) {
-        const std::int32_t key = s.settings.*hotKey.key;
+    for (std::size_t i = 0; i < kHotKeyFields.size(); ++i) {
+        const std::int32_t key = s.settings.*kHotKeyFields[i].key;
         if (key == 0) continue;
         if (!IsDown(keyboard.KeyState(key))) continue;
-        if (ModifiersMatch(keyboard, s.settings.*hotKey.mods)) hotKey.action(s);
+        if (ModifiersMatch(keyboard, s.settings.*kHotKeyFields[i].mods)) kActions[i](s);
     }
 }
 

@@ -2,6 +2,7 @@
 // file at start-up and written back when the main window closes.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,26 @@ struct Settings {
 
     bool operator==(const Settings&) const = default;
 };
+
+// Modifier codes of a hot key: CTRL counts 1, SHIFT counts 2; any other
+// value asks for neither.
+inline constexpr std::int32_t kModsCtrl = 1;
+inline constexpr std::int32_t kModsShift = 2;
+inline constexpr std::int32_t kModsCtrlShift = 3;
+
+// The fields of one hot key.
+struct HotKeyFields {
+    std::int32_t Settings::*key;
+    std::int32_t Settings::*mods;
+};
+
+// The three hot keys in their fixed order: in-flight status, clear last
+// failure, activate/deactivate.
+inline constexpr std::array<HotKeyFields, 3> kHotKeyFields{{
+    {&Settings::statusHotKey, &Settings::statusHotKeyMods},
+    {&Settings::clearHotKey, &Settings::clearHotKeyMods},
+    {&Settings::activeHotKey, &Settings::activeHotKeyMods},
+}};
 
 // What start-up learned of the settings file, kept for the save at exit.
 struct SettingsFileState {

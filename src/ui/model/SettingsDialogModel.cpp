@@ -8,21 +8,7 @@
 namespace wendox::ui {
 namespace {
 
-constexpr std::int32_t kCtrlMod = 1;
-constexpr std::int32_t kShiftMod = 2;
-
 bool IsStandardKey(std::int32_t code) { return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z'); }
-
-// The settings fields each hot key row edits, in the order of the rows.
-struct HotKeyFields {
-    std::int32_t Settings::*key;
-    std::int32_t Settings::*mods;
-};
-constexpr std::array<HotKeyFields, kHotKeyRows> kHotKeyFields{{
-    {&Settings::statusHotKey, &Settings::statusHotKeyMods},
-    {&Settings::clearHotKey, &Settings::clearHotKeyMods},
-    {&Settings::activeHotKey, &Settings::activeHotKeyMods},
-}};
 
 // The Hardcore Mode rules, tried in this order. A row applies when the
 // setting (as the rows before left it), the box and the flight state are as
@@ -100,7 +86,8 @@ SettingsDialogModel SettingsDialogModel::Load(const Settings& settings) {
         const std::int32_t key = settings.*kHotKeyFields[row].key;
         const std::int32_t mods = settings.*kHotKeyFields[row].mods;
         model.keyLists[row] = KeyListEntries(key);
-        model.form.hotKeys[row] = {EntryForKeyCode(key), mods == 1 || mods == 3, mods == 2 || mods == 3};
+        model.form.hotKeys[row] = {EntryForKeyCode(key), mods == kModsCtrl || mods == kModsCtrlShift,
+                                   mods == kModsShift || mods == kModsCtrlShift};
     }
     return model;
 }
@@ -117,7 +104,7 @@ SettingsOkOutcome StoreSettingsForm(const SettingsForm& form, bool airborne, Set
         const std::int32_t key = KeyCodeOfEntry(chosen.entry);
         // With "None" (or nothing chosen) the boxes are not looked at.
         settings.*kHotKeyFields[row].key = key;
-        settings.*kHotKeyFields[row].mods = key == 0 ? 0 : (chosen.ctrl ? kCtrlMod : 0) + (chosen.shift ? kShiftMod : 0);
+        settings.*kHotKeyFields[row].mods = key == 0 ? 0 : (chosen.ctrl ? kModsCtrl : 0) + (chosen.shift ? kModsShift : 0);
     }
     settings.displayFailures = form.displayFailures;
     settings.displayUpdate = form.displayStatus;

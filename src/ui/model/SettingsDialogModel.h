@@ -48,7 +48,7 @@ std::vector<std::string> KeyListEntries(std::int32_t keyCode);
 // The hot keys in the order of their rows: in-flight status, clear last
 // failure, activate/deactivate.
 enum HotKeyRowIndex { kStatusRow = 0, kClearRow = 1, kActiveRow = 2 };
-inline constexpr int kHotKeyRows = 3;
+inline constexpr int kHotKeyRows = static_cast<int>(kHotKeyFields.size());
 
 struct HotKeyRow {
     std::string entry;  // the chosen entry of the key list; empty when none is chosen
