@@ -134,7 +134,7 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(ItemText(options, ui::kIdVersion), "Wendox Version 1.0");
     EXPECT_EQ(ResourceVersion(folder.Path("wendox.exe")), "1.0.0.0");  // the same version in the file
-    SaveWindowPng(settings, ScreenshotPath("settings-dialog.png"));
+    SaveWindowBitmap(settings, ScreenshotPath("settings-dialog.bmp"));
 
     // Status on CTRL+SHIFT+S, clear on CTRL+C, activate on CTRL+A; the
     // failure list in the status.

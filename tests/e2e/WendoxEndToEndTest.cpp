@@ -17,7 +17,7 @@ TEST_F(WendoxFixture, FailsAComponentSetToZeroPercentAndHoldsItUntilCleared) {
     StartSimulator();
     ASSERT_NE(StartWendox(), nullptr);
     ASSERT_TRUE(WaitForStatus("On hold (not airborne).")) << Status();
-    SaveWindowPng(main, ScreenshotPath("main-on-ground.png"));
+    SaveWindowBitmap(main, ScreenshotPath("main-on-ground.bmp"));
 
     standin::TakeOff(server);
     ASSERT_TRUE(WaitForStatus("Operational.")) << Status();
@@ -32,7 +32,7 @@ TEST_F(WendoxFixture, FailsAComponentSetToZeroPercentAndHoldsItUntilCleared) {
     Choose(dialog, ui::kIdRelLeft, kWholePercentZero);
     EXPECT_EQ(ItemText(dialog, ui::kIdRelRight), "000");
     Choose(dialog, ui::kIdHours, kHoursZero);
-    SaveWindowPng(dialog, ScreenshotPath("reliability-dialog.png"));
+    SaveWindowBitmap(dialog, ScreenshotPath("reliability-dialog.bmp"));
     Click(GetDlgItem(dialog, ui::kIdAccept));
     ASSERT_TRUE(WaitGone(dialog));
     EXPECT_EQ(Cell(0, 1), "0%");
@@ -50,7 +50,7 @@ TEST_F(WendoxFixture, FailsAComponentSetToZeroPercentAndHoldsItUntilCleared) {
     const std::size_t before = server.WritesTo(simvar::ApAirspeed).size();
     EXPECT_TRUE(WaitUntil([&] { return server.WritesTo(simvar::ApAirspeed).size() >= before + 3; }, 4500));
     EXPECT_EQ(server.Value(simvar::ApAirspeed), 0u);
-    SaveWindowPng(main, ScreenshotPath("main-in-flight-with-failure.png"));
+    SaveWindowBitmap(main, ScreenshotPath("main-in-flight-with-failure.bmp"));
 
     // On the ground no roll comes; clearing stops the writes.
     standin::Land(server);

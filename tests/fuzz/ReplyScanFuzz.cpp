@@ -18,27 +18,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> block(kBlockSize);
     PendingTable table;
     std::vector<std::unique_ptr<std::uint8_t[]>> destinations;
+    const std::uint8_t source[200] = {};
     std::uint8_t* next = block.data();
-    const int records = take() % 24;
-    for (int i = 0; i < records; ++i) {
+    for (int records = take() % 24; records > 0; --records) {
         const std::uint8_t shape = take();
         const std::uint32_t bytes = take() % 200;
         const bool read = shape & 1;
-        const auto used = static_cast<std::uint32_t>(next - block.data());
-        if (!RecordFits(used, read ? kReadHeaderSize : kWriteHeaderSize, bytes)) break;
-        if (read) {
-            std::uint8_t* destination = nullptr;
-            if (shape & 2) {
-                destinations.push_back(std::make_unique<std::uint8_t[]>(bytes == 0 ? 1 : bytes));
-                destination = bytes == 0 ? nullptr : destinations.back().get();
-            }
-            next = QueueReadRecord(next, table, take(), bytes, destination);
-        } else {
-            const std::uint8_t source[200] = {};
-            next = QueueWriteRecord(next, table, take(), bytes, source);
-        }
+        if (!RecordFits(static_cast<std::uint32_t>(next - block.data()), read ? kReadHeaderSize : kWriteHeaderSize,
+                        bytes))
+            break;
+        const bool kept = read && (shape & 2) && bytes > 0;
+        if (kept) destinations.push_back(std::make_unique<std::uint8_t[]>(bytes));
+        next = read ? QueueReadRecord(next, table, take(), bytes, kept ? destinations.back().get() : nullptr)
+                    : QueueWriteRecord(next, table, take(), bytes, source);
     }
-    PutEndMarker(next);
 
     // The "server": every further three bytes put one byte somewhere in the block.
     while (at + 3 <= size) {

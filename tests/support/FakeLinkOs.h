@@ -1,71 +1,88 @@
 // The link's operating-system calls, played against the stand-in server's
-// core in-process. Pauses advance a fake clock instead of sleeping; every
-// step can be made to fail; what the link takes it must give back.
+// core in-process: one server window, one atom, one mapping at a time. Pauses
+// advance a fake clock instead of sleeping; each step of opening can be made
+// to fail; what the link takes it must give back.
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <set>
+#include <cstring>
 #include <string>
 #include <vector>
 
-#include "link/LinkOs.h"
+#include "link/Link.h"
 #include "standin/core/ServerCore.h"
 
 namespace wendox::testing {
 
 class FakeLinkOs final : public LinkOs {
 public:
-    static constexpr OsHandle kServerWindow = 0x5150;
+    static constexpr OsHandle kServerWindow = 0x5150, kMapping = 0x6060;
     static constexpr std::uint32_t kMessage = 0xC123;
+    static constexpr std::uint16_t kAtom = 0xC001;
+    enum class Step { None, Register, Atom, Mapping, View };
 
     explicit FakeLinkOs(standin::ServerCore& server) : server_(server) {}
 
     // What the machine does.
     bool serverRunning = true;
-    std::uint32_t processId = 0x1A2B;
-    bool registerFails = false;
-    bool atomFails = false;
-    bool mappingFails = false;
-    bool viewFails = false;
-    std::uint32_t failedSendsBeforeSuccess = 0;  // the server does not answer this many times
-    std::uint32_t sendError = 0;                 // last error after a failed send
+    Step failingStep = Step::None;
+    std::uint32_t failedSends = 0;  // the server does not answer this many times
+    std::uint32_t sendError = 0;    // last error after a failed send
 
     // What the link did.
     std::uint32_t sends = 0;
-    std::uint64_t nowMs = 0;  // advanced by Sleep
+    std::uint64_t nowMs = 0;  // advanced by pauses and by sends that time out
     std::vector<std::uint32_t> pauses;
-    std::vector<std::string> mappingNames;
+    std::string mappingName;                  // of the last mapping created
     std::vector<std::uint8_t> lastBlockSent;  // the block as the server received it
-    int liveAtoms = 0;
-    int liveViews = 0;
-    int liveHandles = 0;
+    int Held() const { return atoms_ + mappings_ + views_; }
 
-    // A mapping of this name exists already (another client's).
-    void AddForeignMapping(const std::string& name);
-
-    OsHandle FindTopLevelWindow(const char* className) override;
-    std::uint32_t RegisterMessage(const char* name) override;
-    std::uint32_t CurrentProcessId() override { return processId; }
-    std::uint16_t AddGlobalAtom(const char* name) override;
-    void DeleteGlobalAtom(std::uint16_t atom) override;
-    OsHandle CreateMapping(const char* name, std::uint32_t size) override;
-    std::uint8_t* MapView(OsHandle mapping) override;
-    void UnmapView(std::uint8_t* view) override;
-    void CloseHandle(OsHandle handle) override;
+    OsHandle FindTopLevelWindow(const char* className) override {
+        const bool fallbackOnly = server_.GetMisbehaviour().fallbackClassOnly;
+        const bool found = std::strcmp(className, fallbackOnly ? kFallbackServerClass : kServerClass) == 0;
+        return serverRunning && found ? kServerWindow : 0;
+    }
+    std::uint32_t RegisterMessage(const char* name) override {
+        return failingStep != Step::Register && std::strcmp(name, kLinkMessageName) == 0 ? kMessage : 0;
+    }
+    std::uint32_t CurrentProcessId() override { return 0x1A2B; }
+    std::uint16_t AddGlobalAtom(const char* name) override {
+        if (failingStep == Step::Atom) return 0;
+        atomName_ = name;
+        ++atoms_;
+        return kAtom;
+    }
+    void DeleteGlobalAtom(std::uint16_t atom) override { atoms_ -= atom == kAtom && atoms_ > 0; }
+    // A mapping of a name that is still held exists already.
+    OsHandle CreateMapping(const char* name, std::uint32_t size) override {
+        if (failingStep == Step::Mapping || size != kBlockSize) return 0;
+        lastError_ = mappings_ > 0 && mappingName == name ? kErrorAlreadyExists : 0;
+        if (lastError_ == 0) block_.assign(size, 0);
+        mappingName = name;
+        ++mappings_;
+        return kMapping;
+    }
+    std::uint8_t* MapView(OsHandle mapping) override {
+        if (failingStep == Step::View || mapping != kMapping) return nullptr;
+        ++views_;
+        return block_.data();
+    }
+    void UnmapView(std::uint8_t* view) override { views_ -= view == block_.data() && views_ > 0; }
+    void CloseHandle(OsHandle handle) override { mappings_ -= handle == kMapping && mappings_ > 0; }
     std::uint32_t LastError() override { return lastError_; }
     bool SendMessageTimed(OsHandle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
                           std::uint32_t flags, std::uint32_t timeoutMs, std::uintptr_t& result) override;
-    void Sleep(std::uint32_t milliseconds) override;
+    void Sleep(std::uint32_t milliseconds) override {
+        pauses.push_back(milliseconds);
+        nowMs += milliseconds;
+    }
 
 private:
     standin::ServerCore& server_;
     std::uint32_t lastError_ = 0;
-    std::map<std::uint16_t, std::string> atoms_;
-    std::map<std::string, std::vector<std::uint8_t>> mappings_;
-    std::map<OsHandle, std::string> handles_;
-    std::set<std::string> foreign_;
-    OsHandle nextHandle_ = 0x100;
+    std::string atomName_;
+    std::vector<std::uint8_t> block_;
+    int atoms_ = 0, mappings_ = 0, views_ = 0;
 };
 
 }  // namespace wendox::testing

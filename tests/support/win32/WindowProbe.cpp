@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <vector>
 
-#include "support/PngWriter.h"
 
 namespace wendox::testing {
 
@@ -84,7 +84,7 @@ HWND FindProcessWindow(DWORD processId, const char* className, const char* capti
     return nullptr;
 }
 
-bool SaveWindowPng(HWND window, const std::string& path) {
+bool SaveWindowBitmap(HWND window, const std::string& path) {
     RECT rect;
     if (!GetWindowRect(window, &rect)) return false;
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
@@ -95,26 +95,21 @@ bool SaveWindowPng(HWND window, const std::string& path) {
     BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     SelectObject(memory, old);
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<std::uint8_t> bgra(static_cast<std::size_t>(width) * height * 4);
-    GetDIBits(memory, bitmap, 0, height, bgra.data(), &info, DIB_RGB_COLORS);
+    BITMAPINFOHEADER info{sizeof info, width, -height, 1, 32, BI_RGB};  // top row first
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
 
-    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
-    for (std::size_t i = 0, n = static_cast<std::size_t>(width) * height; i < n; ++i) {
-        rgb[3 * i] = bgra[4 * i + 2];
-        rgb[3 * i + 1] = bgra[4 * i + 1];
-        rgb[3 * i + 2] = bgra[4 * i];
-    }
-    return WritePng(path, width, height, rgb);
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+    BITMAPFILEHEADER header{0x4D42, static_cast<DWORD>(offset + pixels.size()), 0, 0, offset};
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    const bool written = std::fwrite(&header, sizeof header, 1, file) == 1 &&
+                         std::fwrite(&info, sizeof info, 1, file) == 1 &&
+                         std::fwrite(pixels.data(), 1, pixels.size(), file) == pixels.size();
+    return std::fclose(file) == 0 && written;
 }
 
 }  // namespace wendox::testing

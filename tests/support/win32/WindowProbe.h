@@ -25,7 +25,7 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 // process `processId`, or nullptr.
 HWND FindProcessWindow(DWORD processId, const char* className, const char* caption);
 
-// Saves what the screen shows of the window as a PNG file.
-bool SaveWindowPng(HWND window, const std::string& path);
+// Saves what the screen shows of the window as a bitmap file.
+bool SaveWindowBitmap(HWND window, const std::string& path);
 
 }  // namespace wendox::testing

@@ -2,12 +2,8 @@
 // window; a tick is a call, and the server's clock moves a second per tick.
 #pragma once
 
-#include <memory>
-
 #include <gtest/gtest.h>
 
-#include "engine/Catalogue.h"
-#include "engine/EngineState.h"
 #include "engine/Failures.h"
 #include "engine/FlightMonitor.h"
 #include "standin/core/FlightModel.h"
@@ -31,15 +27,15 @@ class EngineFixture : public ::testing::Test {
 protected:
     EngineFixture() { standin::StartFlight(server); }
 
-    EngineState& s() { return *state; }
-    ComponentRecord& C(Id id) { return *state->catalogue.Find(id.system, id.component); }
-    bool Fail(Id id) { return AddFailure(*state, id.system, id.component); }
+    EngineState& s() { return state; }
+    ComponentRecord& C(Id id) { return *state.catalogue.Find(id.system, id.component); }
+    bool Fail(Id id) { return AddFailure(state, id.system, id.component); }
 
-    bool StartUp() { return wendox::StartUp(*state, watchdog); }
+    bool StartUp() { return wendox::StartUp(state, watchdog); }
     void Ticks(int count) {
         for (int i = 0; i < count; ++i) {
             os.nowMs += 1000;
-            Tick(*state);
+            Tick(state);
         }
     }
     // Writes the server recorded to a variable since the last call.
@@ -49,14 +45,14 @@ protected:
         server.ClearWrites();
         return values;
     }
-    const std::string& Status() const { return state->lastStatusText; }
+    const std::string& Status() const { return state.lastStatusText; }
 
     standin::ServerCore server;
     FakeLinkOs os{server};
     FakeDesktop desktop;
     FakeView view;
     FakeWatchdog watchdog;
-    std::unique_ptr<EngineState> state = std::make_unique<EngineState>(os, desktop, view);
+    EngineState state{os, desktop, view};
 };
 
 }  // namespace wendox::testing

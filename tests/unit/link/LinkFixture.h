@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "link/ByteOrder.h"
 #include "link/Link.h"
 #include "standin/core/FlightModel.h"
-#include "standin/core/ServerCore.h"
 #include "support/FakeLinkOs.h"
 
 namespace wendox::testing {
@@ -20,14 +20,10 @@ protected:
         os.pauses.clear();
     }
 
-    // Nothing the link took from the system is left behind.
-    void ExpectNothingHeld() const {
-        EXPECT_EQ(link.view, nullptr);
-        EXPECT_EQ(link.atom, 0);
-        EXPECT_EQ(link.mapping, 0u);
-        EXPECT_EQ(os.liveAtoms, 0);
-        EXPECT_EQ(os.liveViews, 0);
-        EXPECT_EQ(os.liveHandles, 0);
+    // An operation that failed, and the result it gave.
+    ::testing::AssertionResult Refused(bool succeeded, LinkResult code) const {
+        if (!succeeded && result == code) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << (succeeded ? "succeeded, result " : "failed, result ") << Code(result);
     }
 
     standin::ServerCore server;
