@@ -19,84 +19,47 @@ std::string FileContent(const std::string& path) {
     return content.str();
 }
 
-// The file version of a program's version resource, "major.minor.patch.build".
+// The version resource's file version of a program, "major.minor.patch.build".
 std::string ResourceVersion(const std::string& program) {
-    std::vector<char> data(GetFileVersionInfoSizeA(program.c_str(), nullptr));
-    VS_FIXEDFILEINFO* fixed = nullptr;
+    std::vector<char> data(GetFileVersionInfoSizeA(program.c_str(), nullptr) + 1);
+    VS_FIXEDFILEINFO* v = nullptr;
     UINT size = 0;
-    if (data.empty() || !GetFileVersionInfoA(program.c_str(), 0, static_cast<DWORD>(data.size()), data.data()) ||
-        !VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &size))
-        return "none";
-    return std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)) +
-           "." + std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionLS));
+    GetFileVersionInfoA(program.c_str(), 0, static_cast<DWORD>(data.size()), data.data());
+    if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&v), &size)) return "none";
+    return std::to_string(HIWORD(v->dwFileVersionMS)) + "." + std::to_string(LOWORD(v->dwFileVersionMS)) + "." +
+           std::to_string(HIWORD(v->dwFileVersionLS)) + "." + std::to_string(LOWORD(v->dwFileVersionLS));
 }
 
-// Whether a file has been read since this was made: its last access is set
-// far back, so that any read moves it on.
-class ReadSince {
-public:
-    explicit ReadSince(const std::string& path) : path_(path) {
-        HANDLE file = Open(FILE_WRITE_ATTRIBUTES);
-        SetFileTime(file, nullptr, &kLongAgo, nullptr);
-        CloseHandle(file);
-    }
-    bool operator()() const {
-        FILETIME accessed{};
-        HANDLE file = Open(FILE_READ_ATTRIBUTES);
-        GetFileTime(file, nullptr, &accessed, nullptr);
-        CloseHandle(file);
-        return CompareFileTime(&accessed, &kLongAgo) > 0;
-    }
+// The file's last access: set far back, any read of it moves it on.
+FILETIME Accessed(const std::string& path, const FILETIME* setTo = nullptr) {
+    FILETIME accessed{};
+    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (setTo != nullptr) SetFileTime(file, nullptr, setTo, nullptr);
+    GetFileTime(file, nullptr, &accessed, nullptr);
+    CloseHandle(file);
+    return accessed;
+}
 
-private:
-    HANDLE Open(DWORD access) const {
-        return CreateFileA(path_.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
-    }
-    static constexpr FILETIME kLongAgo{0, 0x01C00000};  // 1994
-    std::string path_;
-};
-
-// ".htm" opened by the shell lands in a file, for the length of a test.
-class HtmOpenRecorder {
-public:
+// For the length of a test, ".htm" files opened by the shell are named in
+// `record` instead of being shown.
+struct HtmOpenRecorder {
     explicit HtmOpenRecorder(const std::string& record) {
-        RegCreateKeyExA(HKEY_CLASSES_ROOT, ".htm", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &htm_, nullptr);
-        DWORD size = sizeof previous_;
-        if (RegQueryValueExA(htm_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(previous_), &size) != 0)
-            previous_[0] = '\0';
-        SetDefault(htm_, "WendoxTest.htm");
-        HKEY command = nullptr;
-        RegCreateKeyExA(HKEY_CLASSES_ROOT, "WendoxTest.htm\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &command, nullptr);
-        SetDefault(command, "cmd.exe /c echo %1> \"" + record + "\"");
-        RegCloseKey(command);
+        RegQueryValueA(HKEY_CLASSES_ROOT, ".htm", previous, &size);
+        const std::string command = "cmd.exe /c echo %1> \"" + record + "\"";
+        RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, "WendoxTest.htm", 0);
+        RegSetValueA(HKEY_CLASSES_ROOT, "WendoxTest.htm\\shell\\open\\command", REG_SZ, command.c_str(), 0);
     }
     ~HtmOpenRecorder() {
-        SetDefault(htm_, previous_);
-        RegCloseKey(htm_);
+        RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, previous, 0);
         RegDeleteTreeA(HKEY_CLASSES_ROOT, "WendoxTest.htm");
     }
-
-private:
-    static void SetDefault(HKEY key, const std::string& value) {
-        RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>(value.size() + 1));
-    }
-    HKEY htm_ = nullptr;
-    char previous_[256] = {};
+    char previous[256] = "";
+    LONG size = sizeof previous;
 };
 
 class SettingsEndToEnd : public WendoxFixture {
 protected:
-    // O&ptions, then &Settings: the settings dialog, shown.
-    HWND OpenSettings() {
-        Click(Control(ui::kIdOptions));
-        options = WaitForWindowOfWendox(ui::kOptionsDialogClass, ui::kOptionsDialogCaption);
-        if (options == nullptr) return nullptr;
-        Click(GetDlgItem(options, ui::kIdSettings));
-        return WaitForWindowOfWendox(ui::kSettingsDialogClass, ui::kSettingsDialogCaption);
-    }
     static bool Checked(HWND dialog, int id) {
         return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
@@ -129,11 +92,21 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
     ASSERT_TRUE(WaitForStatus("On hold (not airborne)."));
     ASSERT_TRUE(BringForward(main));
 
-    // The options dialog with the version, then the settings dialog.
-    HWND settings = OpenSettings();
-    ASSERT_NE(settings, nullptr);
+    // The options dialog: the version, as in the program file; help opened
+    // beside the program, the dialog staying open.
+    HtmOpenRecorder recorder(folder.Path("opened.txt"));
+    Click(Control(ui::kIdOptions));
+    options = WaitForWindowOfWendox(ui::kOptionsDialogClass, ui::kOptionsDialogCaption);
+    ASSERT_NE(options, nullptr);
     EXPECT_EQ(ItemText(options, ui::kIdVersion), "Wendox Version 1.0");
-    EXPECT_EQ(ResourceVersion(folder.Path("wendox.exe")), "1.0.0.0");  // the same version in the file
+    EXPECT_EQ(ResourceVersion(folder.Path("wendox.exe")), "1.0.0.0");
+    Click(GetDlgItem(options, ui::kIdHelp));
+    ASSERT_TRUE(WaitUntil([&] { return !FileContent(folder.Path("opened.txt")).empty(); }, 10000));
+    EXPECT_NE(FileContent(folder.Path("opened.txt")).find(folder.Path("Wendox.htm")), std::string::npos);
+    ASSERT_TRUE(BringForward(options));
+    Click(GetDlgItem(options, ui::kIdSettings));
+    HWND settings = WaitForWindowOfWendox(ui::kSettingsDialogClass, ui::kSettingsDialogCaption);
+    ASSERT_NE(settings, nullptr);
     SaveWindowBitmap(settings, ScreenshotPath("settings-dialog.bmp"));
 
     // Status on CTRL+SHIFT+S, clear on CTRL+C, activate on CTRL+A; the
@@ -152,8 +125,7 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
     ASSERT_TRUE(WaitForStatus("On hold (not airborne).  No failures."));
 
     // A failure to clear: the first autopilot component, failed at once.
-    PostMessageA(Control(ui::kIdComponents), WM_KEYDOWN, VK_SPACE, 0);
-    HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    HWND dialog = OpenComponentDialog();
     ASSERT_NE(dialog, nullptr);
     Click(GetDlgItem(dialog, ui::kIdTest));
     ASSERT_TRUE(WaitUntil([&] { return server.Value(simvar::ApAirspeed) == 0; }, 5000));
@@ -167,7 +139,12 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
 
     // CTRL+C with SHIFT held too is not the clear hot key; CTRL+C clears,
     // with the OK sound.
-    ReadSince okSoundPlayed(folder.Path("sound_ok.wav"));
+    const FILETIME longAgo{0, 0x01C00000};  // 1994
+    auto okSoundPlayed = [&] {
+        const FILETIME accessed = Accessed(folder.Path("sound_ok.wav"));
+        return CompareFileTime(&accessed, &longAgo) > 0;
+    };
+    Accessed(folder.Path("sound_ok.wav"), &longAgo);
     EXPECT_FALSE(HoldKeys({VK_CONTROL, VK_SHIFT, 'C'}, [&] { return Cell(0, 3) != "Yes"; }, 2500));
     EXPECT_FALSE(okSoundPlayed());
     EXPECT_TRUE(HoldKeys({VK_CONTROL, 'C'}, [&] { return Cell(0, 3) == "Never"; }, 3000));
@@ -188,7 +165,11 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
 
     ASSERT_NE(StartWendox(), nullptr);
     ASSERT_TRUE(BringForward(main));
-    settings = OpenSettings();
+    Click(Control(ui::kIdOptions));
+    options = WaitForWindowOfWendox(ui::kOptionsDialogClass, ui::kOptionsDialogCaption);
+    ASSERT_NE(options, nullptr);
+    Click(GetDlgItem(options, ui::kIdSettings));
+    settings = WaitForWindowOfWendox(ui::kSettingsDialogClass, ui::kSettingsDialogCaption);
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(ItemText(settings, ui::kIdStatusKey), "S");
     EXPECT_TRUE(Checked(settings, ui::kIdStatusCtrl) && Checked(settings, ui::kIdStatusShift));
@@ -198,23 +179,6 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitGone(settings));
     ASSERT_TRUE(WaitGone(options));
-}
-
-TEST_F(SettingsEndToEnd, HelpOpensTheDocumentBesideTheProgramAndLeavesTheDialogOpen) {
-    HtmOpenRecorder recorder(folder.Path("opened.txt"));
-    ASSERT_NE(StartWendox(), nullptr);
-    ASSERT_TRUE(BringForward(main));
-    Click(Control(ui::kIdOptions));
-    options = WaitForWindowOfWendox(ui::kOptionsDialogClass, ui::kOptionsDialogCaption);
-    ASSERT_NE(options, nullptr);
-    Click(GetDlgItem(options, ui::kIdHelp));
-    ASSERT_TRUE(WaitUntil([&] { return !FileContent(folder.Path("opened.txt")).empty(); }, 10000));
-    EXPECT_NE(FileContent(folder.Path("opened.txt")).find(folder.Path("Wendox.htm")), std::string::npos)
-        << FileContent(folder.Path("opened.txt"));
-    EXPECT_TRUE(IsWindowVisible(options));
-    ASSERT_TRUE(BringForward(options));
-    Click(GetDlgItem(options, ui::kIdOptionsCancel));
-    EXPECT_TRUE(WaitGone(options));
 }
 
 }  // namespace

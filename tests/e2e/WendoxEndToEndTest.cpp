@@ -22,8 +22,12 @@ TEST_F(WendoxFixture, FailsAComponentSetToZeroPercentAndHoldsItUntilCleared) {
     standin::TakeOff(server);
     ASSERT_TRUE(WaitForStatus("Operational.")) << Status();
 
-    // The first component of the first system, through the dialog opened by Space.
-    PostMessageA(Control(ui::kIdComponents), WM_KEYDOWN, VK_SPACE, 0);
+    // The first component of the first system, with the keys: the systems
+    // list has the focus at the start, Tab leads to the components, Space
+    // opens the dialog and Enter accepts it.
+    ASSERT_TRUE(BringForward(main));
+    PressKey(VK_TAB);
+    PressKey(VK_SPACE);
     HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(WindowText(dialog), " Autopilot - Airspeed Reliability");
@@ -33,9 +37,14 @@ TEST_F(WendoxFixture, FailsAComponentSetToZeroPercentAndHoldsItUntilCleared) {
     EXPECT_EQ(ItemText(dialog, ui::kIdRelRight), "000");
     Choose(dialog, ui::kIdHours, kHoursZero);
     SaveWindowBitmap(dialog, ScreenshotPath("reliability-dialog.bmp"));
-    Click(GetDlgItem(dialog, ui::kIdAccept));
+    PressKey(VK_RETURN);
     ASSERT_TRUE(WaitGone(dialog));
     EXPECT_EQ(Cell(0, 1), "0%");
+    PressKey(VK_SPACE);  // the focus is back on the components list
+    dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitGone(dialog));
     EXPECT_EQ(Cell(0, 2), "0 hours of flight");
     EXPECT_EQ(ListViewImage(Control(ui::kIdComponents), 0), 2);  // yellow
 
@@ -70,8 +79,7 @@ TEST_F(WendoxFixture, WithoutSimulatorATestFailureIsRefusedAndASecondInstanceEnd
     EXPECT_EQ(second.WaitForExit(10000), 0u);
     EXPECT_TRUE(IsWindow(main));
 
-    PostMessageA(Control(ui::kIdComponents), WM_KEYDOWN, VK_SPACE, 0);
-    HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    HWND dialog = OpenComponentDialog();
     ASSERT_NE(dialog, nullptr);
     Click(GetDlgItem(dialog, ui::kIdTest));
     HWND box = WaitForWindowOfWendox("#32770", "Wendox");
@@ -88,36 +96,14 @@ TEST_F(WendoxFixture, WithoutSimulatorATestFailureIsRefusedAndASecondInstanceEnd
     EXPECT_EQ(Cell(0, 3), "Never");
 }
 
-TEST_F(WendoxFixture, KeysOpenAndAcceptTheDialogAndTheFocusComesBackAfterIt) {
-    StartSimulator();
-    ASSERT_NE(StartWendox(), nullptr);
-    ASSERT_TRUE(WaitForStatus("On hold (not airborne)."));
-    SetForegroundWindow(main);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 5000));
-
-    // The systems list has the focus at the start; Tab leads to the components.
-    PressKey(VK_TAB);
-    PressKey(VK_SPACE);
-    HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
-    ASSERT_NE(dialog, nullptr);
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitGone(dialog));
-    PressKey(VK_SPACE);
-    dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
-    ASSERT_NE(dialog, nullptr);
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitGone(dialog));
-}
-
 // The simulator stops answering until the link is given up, then answers
 // again: a flag cleared meanwhile must not stay set in the simulator.
 TEST_F(WendoxFixture, AFlagClearedWhileTheSimulatorHungIsClearedWhenItAnswersAgain) {
     StartSimulator();
     ASSERT_NE(StartWendox(), nullptr);
     ASSERT_TRUE(WaitForStatus("On hold (not airborne)."));
-    SelectSystem(6);  // the instruments; Airspeed first
-    PostMessageA(Control(ui::kIdComponents), WM_KEYDOWN, VK_SPACE, 0);
-    HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    Choose(main, ui::kIdSystems, 5);  // the instruments; Airspeed first
+    HWND dialog = OpenComponentDialog();
     ASSERT_NE(dialog, nullptr);
     Click(GetDlgItem(dialog, ui::kIdTest));
     ASSERT_TRUE(WaitUntil([&] { return server.Value(simvar::FailAirspeed) == 1; }, 5000));

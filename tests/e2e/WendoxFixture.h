@@ -52,6 +52,12 @@ protected:
             timeoutMs);
         return found;
     }
+    // The reliability dialog of the selected component, opened as Space in
+    // the components list opens it.
+    HWND OpenComponentDialog() const {
+        PostMessageA(Control(ui::kIdComponents), WM_KEYDOWN, VK_SPACE, 0);
+        return WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    }
     bool WaitGone(HWND window, DWORD timeoutMs = 10000) const {
         return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
     }
@@ -61,11 +67,14 @@ protected:
     static bool BringForward(HWND window) {
         return WaitUntil([&] { return IsWindowVisible(window) && SetForegroundWindow(window); }, 10000);
     }
-    // Chooses an entry of one of the dialog's lists as a user would.
-    static void Choose(HWND dialog, int listId, int index) {
-        HWND list = GetDlgItem(dialog, listId);
-        SendMessageA(list, CB_SETCURSEL, index, 0);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    // Chooses an entry of a drop-down list or a list box as a user would.
+    static void Choose(HWND parent, int listId, int index) {
+        HWND list = GetDlgItem(parent, listId);
+        char kind[16] = "";
+        GetClassNameA(list, kind, sizeof kind);
+        SendMessageA(list, lstrcmpiA(kind, "ListBox") == 0 ? LB_SETCURSEL : CB_SETCURSEL, index, 0);
+        static_assert(LBN_SELCHANGE == CBN_SELCHANGE);
+        SendMessageA(parent, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     }
     static std::string ScreenshotPath(const std::string& name) {
         const std::string folder = ProgramFolder() + "\\..\\screenshots";
@@ -73,12 +82,6 @@ protected:
         return folder + "\\" + name;
     }
     std::string Cell(int row, int column) const { return ListViewCell(Control(ui::kIdComponents), row, column); }
-    // Selects a system in the systems list as a click would.
-    void SelectSystem(int system) const {
-        HWND list = Control(ui::kIdSystems);
-        SendMessageA(list, LB_SETCURSEL, system - 1, 0);
-        SendMessageA(main, WM_COMMAND, MAKEWPARAM(ui::kIdSystems, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-    }
     // Real key strokes, to whichever window has the keyboard focus.
     static void Key(WORD key, bool down) {
         INPUT stroke{};

@@ -2,32 +2,6 @@
 
 namespace wendox::testing {
 
-namespace {
-
-std::string CommandLine(const std::string& program, const std::vector<std::string>& args) {
-    const bool fullPath = program.find_first_of(":\\") != std::string::npos;
-    std::string line = "\"" + (fullPath ? program : ProgramFolder() + "\\" + program) + "\"";
-    for (const std::string& arg : args) line += " " + arg;
-    return line;
-}
-
-bool Start(const std::string& program, const std::vector<std::string>& args, HANDLE output,
-           PROCESS_INFORMATION& process) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (output != nullptr) {
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = output;
-        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    }
-    std::string line = CommandLine(program, args);
-    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, output != nullptr, 0, nullptr, nullptr,
-                          &startup, &process) != 0;
-}
-
-}  // namespace
-
 std::string ProgramFolder() {
     char path[MAX_PATH];
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -35,40 +9,28 @@ std::string ProgramFolder() {
     return folder.substr(0, folder.find_last_of("\\/"));
 }
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args, DWORD timeoutMs) {
-    ProgramRun run;
+RunningProgram::RunningProgram(const std::string& program, const std::vector<std::string>& args, bool captureOutput) {
+    std::string line = "\"" + (program.find_first_of(":\\") != std::string::npos ? program : ProgramFolder() + "\\" + program) + "\"";
+    for (const std::string& arg : args) line += " " + arg;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    HANDLE writeEnd = nullptr;
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return {~0u, {}, false};
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-
-    PROCESS_INFORMATION process{};
-    const bool started = Start(program, args, writeEnd, process);
-    CloseHandle(writeEnd);
-    if (!started) {
-        CloseHandle(readEnd);
-        return {~0u, {}, false};
+    if (captureOutput && CreatePipe(&output_, &writeEnd, &inherit, 0)) {
+        SetHandleInformation(output_, HANDLE_FLAG_INHERIT, 0);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = writeEnd;
+        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     }
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) run.output.append(buffer, got);
-    CloseHandle(readEnd);
-
-    if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 1);
-        run.timedOut = true;
-    }
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return run;
-}
-
-RunningProgram::RunningProgram(const std::string& program, const std::vector<std::string>& args) {
-    if (!Start(program, args, nullptr, process_)) process_ = {};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, writeEnd != nullptr, 0, nullptr, nullptr, &startup,
+                        &process_))
+        process_ = {};
+    if (writeEnd != nullptr) CloseHandle(writeEnd);
 }
 
 RunningProgram::~RunningProgram() {
+    if (output_ != nullptr) CloseHandle(output_);
     if (!Started()) return;
     TerminateProcess(process_.hProcess, 0);
     WaitForSingleObject(process_.hProcess, 5000);
@@ -81,6 +43,15 @@ DWORD RunningProgram::WaitForExit(DWORD timeoutMs) {
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_.hProcess, &code);
     return code;
+}
+
+std::string RunningProgram::Output() {
+    std::string output;
+    char buffer[4096];
+    DWORD got = 0;
+    while (output_ != nullptr && ReadFile(output_, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        output.append(buffer, got);
+    return output;
 }
 
 ProgramCopy::ProgramCopy(const std::vector<std::string>& files) {

@@ -11,21 +11,12 @@ namespace wendox::testing {
 // The folder of the running program, where the build puts every program.
 std::string ProgramFolder();
 
-struct ProgramRun {
-    DWORD exitCode = 0;
-    std::string output;  // what it wrote to standard output
-    bool timedOut = false;
-};
-
-// Programs are named by a full path, or by a file name in ProgramFolder().
-
-// Runs `program` to its end, at most timeoutMs.
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args, DWORD timeoutMs);
-
-// A program left running while the test goes on; ended when destroyed.
+// A program started by a full path or by its file name in ProgramFolder(),
+// ended when this is destroyed. With `captureOutput` its standard output is
+// kept for Output().
 class RunningProgram {
 public:
-    RunningProgram(const std::string& program, const std::vector<std::string>& args);
+    RunningProgram(const std::string& program, const std::vector<std::string>& args, bool captureOutput = false);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
@@ -34,9 +25,12 @@ public:
     DWORD ProcessId() const { return process_.dwProcessId; }
     // The exit code once it ended within timeoutMs, else STILL_ACTIVE.
     DWORD WaitForExit(DWORD timeoutMs);
+    // All it wrote, once it has closed its output.
+    std::string Output();
 
 private:
     PROCESS_INFORMATION process_{};
+    HANDLE output_ = nullptr;
 };
 
 // A folder of its own under the temporary folder, holding copies of the
@@ -49,7 +43,6 @@ public:
     ProgramCopy(const ProgramCopy&) = delete;
     ProgramCopy& operator=(const ProgramCopy&) = delete;
     std::string Path(const std::string& file) const { return folder_ + "\\" + file; }
-    const std::string& Folder() const { return folder_; }
 
 private:
     std::string folder_;
