@@ -16,6 +16,30 @@ HWND FocusedChild(HWND window) {
     return focus != nullptr && IsChild(window, focus) ? focus : nullptr;
 }
 
+// Makes a drop-down list's closed field exactly `closedPixels` high and gives
+// the dropped list room for `visibleEntries` entries.
+void SizeDropDownList(HWND list, int closedPixels, int visibleEntries) {
+    // The height asked of the selection field is corrected by what the list
+    // then measures, as not every system counts the field's borders alike.
+    const RECT rect = WindowRect(list);
+    int closed = rect.bottom - rect.top;
+    const LRESULT field = SendMessageA(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    if (field != CB_ERR) {
+        int asked = static_cast<int>(field) + closedPixels - closed;
+        for (int attempt = 0; attempt < 3 && closed != closedPixels && asked > 0; ++attempt) {
+            SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), asked);
+            const RECT now = WindowRect(list);
+            closed = now.bottom - now.top;
+            asked += closedPixels - closed;
+        }
+    }
+
+    const LRESULT entry = SendMessageA(list, CB_GETITEMHEIGHT, 0, 0);
+    const int dropped = closedPixels + visibleEntries * static_cast<int>(entry == CB_ERR ? 16 : entry) + 2;
+    SetWindowPos(list, nullptr, 0, 0, rect.right - rect.left, dropped, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(list, CB_SETMINVISIBLE, visibleEntries, 0);
+}
+
 }  // namespace
 
 void ModalFrame::Close() {
@@ -124,26 +148,23 @@ void RunModal(ModalFrame& frame, HWND firstControl) {
     if (quit) PostQuitMessage(static_cast<int>(*quit));
 }
 
-void SizeDropDownList(HWND list, int closedPixels, int visibleEntries) {
-    // The height asked of the selection field is corrected by what the list
-    // then measures, as not every system counts the field's borders alike.
-    const RECT rect = WindowRect(list);
-    int closed = rect.bottom - rect.top;
-    const LRESULT field = SendMessageA(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    if (field != CB_ERR) {
-        int asked = static_cast<int>(field) + closedPixels - closed;
-        for (int attempt = 0; attempt < 3 && closed != closedPixels && asked > 0; ++attempt) {
-            SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), asked);
-            const RECT now = WindowRect(list);
-            closed = now.bottom - now.top;
-            asked += closedPixels - closed;
-        }
+HWND MakeDropDownList(HWND parent, ColourTable& colours, const TwipsRect& place, int id, int dpi, HFONT font,
+                      const std::vector<std::string>& entries, int selected, int visibleEntries) {
+    HWND list = MakeControl(parent, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, place, id, dpi, font);
+    SizeDropDownList(list, TwipsToPixels(place.height, dpi), visibleEntries);
+    SendMessageA(list, CB_INITSTORAGE, entries.size(), entries.size() * 4);
+    for (const std::string& entry : entries) SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    // The selection field asks with the list's own handle, the dropped list
+    // with the handle of its list box.
+    colours.Set(list, kBrightGreen, kDarkGreen);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(list, &info)) {
+        if (info.hwndList != nullptr) colours.Set(info.hwndList, kBrightGreen, kDarkGreen);
+        if (info.hwndItem != nullptr) colours.Set(info.hwndItem, kBrightGreen, kDarkGreen);
     }
-
-    const LRESULT entry = SendMessageA(list, CB_GETITEMHEIGHT, 0, 0);
-    const int dropped = closedPixels + visibleEntries * static_cast<int>(entry == CB_ERR ? 16 : entry) + 2;
-    SetWindowPos(list, nullptr, 0, 0, rect.right - rect.left, dropped, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(list, CB_SETMINVISIBLE, visibleEntries, 0);
+    return list;
 }
 
 }  // namespace wendox::ui

@@ -1,13 +1,15 @@
-// What the options and settings dialogs share as modal windows built from
-// code: a window class with the dialogs' grey, the owner disabled while the
-// dialog runs its own message loop (the main window's timer keeps ticking),
-// the focused control kept across nested modal windows, and the owner
-// re-enabled before the dialog goes.
+// What the reliability, options and settings dialogs share as modal windows
+// built from code: a window class with the dialogs' grey, the owner disabled
+// while the dialog runs its own message loop (the main window's timer keeps
+// ticking), the focused control kept across nested modal windows, the owner
+// re-enabled before the dialog goes, and their drop-down lists.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "ui/win32/WindowKit.h"
 
@@ -57,8 +59,11 @@ bool HandleFrameMessage(ModalFrame& frame, ColourTable& colours, HWND window, UI
 // dialog and is posted again for the caller's loop.
 void RunModal(ModalFrame& frame, HWND firstControl);
 
-// Makes a drop-down list's closed field exactly `closedPixels` high and gives
-// the dropped list room for `visibleEntries` entries.
-void SizeDropDownList(HWND list, int closedPixels, int visibleEntries);
+// Creates a drop-down list (choice only, no typing) at `place`, its closed
+// field as high as the place says and room for `visibleEntries` when it
+// drops down, fills it with `entries`, selects `selected`, and colours it,
+// the dropped list included, bright green on dark green.
+HWND MakeDropDownList(HWND parent, ColourTable& colours, const TwipsRect& place, int id, int dpi, HFONT font,
+                      const std::vector<std::string>& entries, int selected, int visibleEntries);
 
 }  // namespace wendox::ui

@@ -74,25 +74,6 @@ HWND MakeCheckBox(SettingsWindow& d, const char* text, const TwipsRect& place, i
     return box;
 }
 
-HWND MakeKeyList(SettingsWindow& d, const TwipsRect& place, int id, int dpi, HFONT font,
-                 const std::vector<std::string>& entries, int selected) {
-    HWND list = MakeControl(d.frame.window, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, place, id,
-                            dpi, font);
-    SizeDropDownList(list, TwipsToPixels(place.height, dpi), kListVisibleEntries);
-    for (const std::string& entry : entries) SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-    // The selection field asks with the list's own handle, the dropped list
-    // with the handle of its list box.
-    d.colours.Set(list, kBrightGreen, kDarkGreen);
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
-    if (GetComboBoxInfo(list, &info)) {
-        if (info.hwndList != nullptr) d.colours.Set(info.hwndList, kBrightGreen, kDarkGreen);
-        if (info.hwndItem != nullptr) d.colours.Set(info.hwndItem, kBrightGreen, kDarkGreen);
-    }
-    return list;
-}
-
 HWND MakeButton(SettingsWindow& d, const char* text, DWORD style, const TwipsRect& place, int id, int dpi, HFONT font) {
     HWND button = MakeControl(d.frame.window, "BUTTON", text, style | WS_TABSTOP, 0, place, id, dpi, font);
     d.colours.Set(button, GetSysColor(COLOR_BTNTEXT), kDialogGrey);
@@ -122,8 +103,9 @@ void Form_Load(SettingsWindow& d, int dpi) {
                                    group.captionPlace, -1, dpi, bold);
         d.colours.SetTransparent(caption, kYellow, kDialogGrey);
         HotKeyControls& controls = d.hotKeys[row];
-        controls.list = MakeKeyList(d, {kListLeft, group.top, kListWidth, kListHeight}, group.listId, dpi, bold,
-                                    model.keyLists[row], model.SelectedIndex(row));
+        controls.list = MakeDropDownList(d.frame.window, d.colours, {kListLeft, group.top, kListWidth, kListHeight},
+                                         group.listId, dpi, bold, model.keyLists[row], model.SelectedIndex(row),
+                                         kListVisibleEntries);
         controls.ctrl = MakeCheckBox(d, "CTRL", {kCtrlLeft, group.top, kBoxWidth, kBoxHeight}, group.ctrlId, dpi, bold,
                                      shown.ctrl);
         controls.shift = MakeCheckBox(d, "SHIFT", {kShiftLeft, group.top, kBoxWidth, kBoxHeight}, group.shiftId, dpi,
