@@ -1,10 +1,7 @@
-// The real Win32 link against the stand-in simulator's window: in this
-// process (the server window on a thread of its own) and from linkprobe.exe
-// in a process of its own.
+// The real Win32 link, in linkprobe.exe, against the stand-in simulator's
+// window on a thread of the test.
 #include <gtest/gtest.h>
 
-#include "link/Link.h"
-#include "platform/win32/Win32LinkOs.h"
 #include "standin/core/FlightModel.h"
 #include "standin/win32/StandinThread.h"
 #include "support/win32/ChildProcess.h"
@@ -13,31 +10,6 @@ namespace wendox::testing {
 namespace {
 
 constexpr DWORD kProbeTimeoutMs = 30000;
-
-TEST(LinkEndToEnd, OpensReadsTheVersionsWritesAndReadsBack) {
-    standin::ServerCore server;
-    standin::StartFlight(server);
-    standin::StandinThread window(server);
-
-    Win32LinkOs os;
-    LinkState link(os);
-    LinkResult result = LinkResult::AlreadyOpen;
-    ASSERT_TRUE(LinkOpen(link, 0, result)) << Code(result);
-    EXPECT_EQ(link.serverVersion, standin::kServerVersion);
-    EXPECT_EQ(link.simVersion, standin::kSimulatorVersion);
-
-    const std::int32_t flaps = 4096;
-    std::int32_t flapsBack = 0;
-    std::uint16_t engines = 0;
-    ASSERT_TRUE(LinkWrite(link, simvar::FlapsControl.offset, 4, &flaps, result));
-    ASSERT_TRUE(LinkRead(link, simvar::FlapsControl.offset, 4, &flapsBack, result));
-    ASSERT_TRUE(LinkRead(link, simvar::EngineCount.offset, 2, &engines, result));
-    ASSERT_TRUE(LinkProcess(link, result)) << Code(result);
-    EXPECT_EQ(flapsBack, 4096);
-    EXPECT_EQ(engines, 2);
-    EXPECT_EQ(server.WritesTo(simvar::FlapsControl).size(), 1u);
-    LinkClose(link);
-}
 
 TEST(LinkEndToEnd, LinkprobeWritesAndReadsBackFromAnotherProcess) {
     standin::ServerCore server;

@@ -84,13 +84,10 @@ TEST_F(WendoxFixture, WithoutSimulatorATestFailureIsRefusedAndASecondInstanceEnd
     Click(GetDlgItem(dialog, ui::kIdTest));
     HWND box = WaitForWindowOfWendox("#32770", "Wendox");
     ASSERT_NE(box, nullptr);
-    std::string texts;
-    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
-        texts += WindowText(child) + "|";
-    EXPECT_NE(texts.find("You'll need to have Flight Simulator 2002 running first and you'll also need the fsuipc "
-                         "module installed."),
-              std::string::npos)
-        << texts;
+    EXPECT_NE(FindWindowExA(box, nullptr, "Static",
+                            "You'll need to have Flight Simulator 2002 running first and you'll also need the fsuipc "
+                            "module installed."),
+              nullptr);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitGone(box));
     EXPECT_EQ(Cell(0, 3), "Never");
