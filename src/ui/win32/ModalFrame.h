@@ -53,6 +53,36 @@ HWND CreateModalDialog(const char* className, const char* caption, HWND owner, i
 bool HandleFrameMessage(ModalFrame& frame, ColourTable& colours, HWND window, UINT message, WPARAM wParam,
                         LPARAM lParam, LRESULT& result);
 
+// The window procedure of a dialog kind D: D holds `frame` and `colours`,
+// names its default button (Enter) as D::kDefaultButton, and has an
+// OnCommand(D&, id, code) beside it; the close box acts as Escape (IDCANCEL).
+// CreateModalDialog's `self` is the D.
+template <class D>
+LRESULT CALLBACK ModalDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<D*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->frame.window = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* d = reinterpret_cast<D*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (d == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+
+    LRESULT result = 0;
+    if (HandleFrameMessage(d->frame, d->colours, window, message, wParam, lParam, result)) return result;
+    switch (message) {
+    case WM_COMMAND:
+        OnCommand(*d, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case DM_GETDEFID:
+        return MAKELRESULT(D::kDefaultButton, DC_HASDEFID);
+    case WM_CLOSE:
+        OnCommand(*d, IDCANCEL, BN_CLICKED);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
 // Disables the owner, shows the dialog with the focus on `firstControl` and
 // runs this thread's messages until the dialog is gone; Tab, Enter, Escape
 // and the access keys go through IsDialogMessage. A quit request closes the

@@ -21,6 +21,7 @@ constexpr int kClientWidth = kButtonWidth;
 constexpr int kClientHeight = 3 * kButtonHeight + kVersionHeight;
 
 struct OptionsWindow {
+    static constexpr int kDefaultButton = kIdHelp;  // Enter
     ModalFrame frame;
     EngineState* engine = nullptr;
     FontSet fonts;
@@ -71,35 +72,10 @@ void OnCommand(OptionsWindow& d, int id, int code) {
     }
 }
 
-LRESULT CALLBACK OptionsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* d = static_cast<OptionsWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        d->frame.window = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(d));
-    }
-    auto* d = reinterpret_cast<OptionsWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (d == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-
-    LRESULT result = 0;
-    if (HandleFrameMessage(d->frame, d->colours, window, message, wParam, lParam, result)) return result;
-    switch (message) {
-    case WM_COMMAND:
-        OnCommand(*d, LOWORD(wParam), HIWORD(wParam));
-        return 0;
-    case DM_GETDEFID:  // Enter presses Help
-        return MAKELRESULT(kIdHelp, DC_HASDEFID);
-    case WM_CLOSE:  // the close box, as Cancel
-        d->frame.Close();
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
-
 }  // namespace
 
 void ShowOptionsDialog(HWND owner, EngineState& engine) {
-    if (!RegisterModalDialogClass(kOptionsDialogClass, OptionsProc)) return;
+    if (!RegisterModalDialogClass(kOptionsDialogClass, ModalDialogProc<OptionsWindow>)) return;
     OptionsWindow d;
     d.frame.owner = owner;
     d.engine = &engine;

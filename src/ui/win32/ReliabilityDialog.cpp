@@ -16,6 +16,7 @@ constexpr int kListClosedHeight = 345;  // twips, as a closed drop-down list
 constexpr int kListVisibleEntries = 12;  // entries shown when a list drops down
 
 struct DialogWindow {
+    static constexpr int kDefaultButton = kIdAccept;  // Enter
     ModalFrame frame;
     bool showTestAndClear = false;
     DialogValues* values = nullptr;
@@ -137,31 +138,6 @@ void OnCommand(DialogWindow& d, int id, int code) {
     }
 }
 
-LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* d = static_cast<DialogWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        d->frame.window = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(d));
-    }
-    auto* d = reinterpret_cast<DialogWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (d == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-
-    LRESULT result = 0;
-    if (HandleFrameMessage(d->frame, d->colours, window, message, wParam, lParam, result)) return result;
-    switch (message) {
-    case WM_COMMAND:
-        OnCommand(*d, LOWORD(wParam), HIWORD(wParam));
-        return 0;
-    case DM_GETDEFID:  // Enter presses Accept
-        return MAKELRESULT(kIdAccept, DC_HASDEFID);
-    case WM_CLOSE:  // the close box, as Cancel
-        d->frame.Close();
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
-
 }  // namespace
 
 void ShowReliabilityDialog(HWND owner, const std::string& caption, bool showTestAndClear, char decimalSeparator,
@@ -175,7 +151,7 @@ void ShowReliabilityDialog(HWND owner, const std::string& caption, bool showTest
     values.test = false;
     values.clear = false;
 
-    if (!RegisterModalDialogClass(kReliabilityDialogClass, DialogProc)) return;
+    if (!RegisterModalDialogClass(kReliabilityDialogClass, ModalDialogProc<DialogWindow>)) return;
     const int dpi = WindowDpi(nullptr);
     if (CreateModalDialog(kReliabilityDialogClass, caption.c_str(), owner, kClientWidth, kClientHeight, dpi, &d) ==
         nullptr)

@@ -39,6 +39,7 @@ struct HotKeyControls {
 };
 
 struct SettingsWindow {
+    static constexpr int kDefaultButton = kIdSettingsOk;  // Enter
     ModalFrame frame;
     EngineState* engine = nullptr;
     FontSet fonts;
@@ -159,35 +160,10 @@ void OnCommand(SettingsWindow& d, int id, int code) {
     }
 }
 
-LRESULT CALLBACK SettingsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* d = static_cast<SettingsWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        d->frame.window = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(d));
-    }
-    auto* d = reinterpret_cast<SettingsWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (d == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-
-    LRESULT result = 0;
-    if (HandleFrameMessage(d->frame, d->colours, window, message, wParam, lParam, result)) return result;
-    switch (message) {
-    case WM_COMMAND:
-        OnCommand(*d, LOWORD(wParam), HIWORD(wParam));
-        return 0;
-    case DM_GETDEFID:  // Enter presses OK
-        return MAKELRESULT(kIdSettingsOk, DC_HASDEFID);
-    case WM_CLOSE:  // the close box, as Cancel
-        if (!d->storing) d->frame.Close();
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
-
 }  // namespace
 
 void ShowSettingsDialog(HWND owner, EngineState& engine) {
-    if (!RegisterModalDialogClass(kSettingsDialogClass, SettingsProc)) return;
+    if (!RegisterModalDialogClass(kSettingsDialogClass, ModalDialogProc<SettingsWindow>)) return;
     SettingsWindow d;
     d.frame.owner = owner;
     d.engine = &engine;
