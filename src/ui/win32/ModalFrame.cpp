@@ -148,6 +148,13 @@ void RunModal(ModalFrame& frame, HWND firstControl) {
     if (quit) PostQuitMessage(static_cast<int>(*quit));
 }
 
+HWND MakeDialogButton(HWND dialog, ColourTable& colours, const char* text, DWORD style, const TwipsRect& place, int id,
+                      int dpi, HFONT font) {
+    HWND button = MakeControl(dialog, "BUTTON", text, style | WS_TABSTOP, 0, place, id, dpi, font);
+    colours.Set(button, GetSysColor(COLOR_BTNTEXT), kDialogGrey);
+    return button;
+}
+
 HWND MakeDropDownList(HWND parent, ColourTable& colours, const TwipsRect& place, int id, int dpi, HFONT font,
                       const std::vector<std::string>& entries, int selected, int visibleEntries) {
     HWND list = MakeControl(parent, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, place, id, dpi, font);

@@ -89,6 +89,11 @@ LRESULT CALLBACK ModalDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
 // dialog and is posted again for the caller's loop.
 void RunModal(ModalFrame& frame, HWND firstControl);
 
+// Creates a push button of a dialog (a tab stop; `style` adds
+// BS_DEFPUSHBUTTON for the default one) on the dialogs' grey.
+HWND MakeDialogButton(HWND dialog, ColourTable& colours, const char* text, DWORD style, const TwipsRect& place, int id,
+                      int dpi, HFONT font);
+
 // Creates a drop-down list (choice only, no typing) at `place`, its closed
 // field as high as the place says and room for `visibleEntries` when it
 // drops down, fills it with `entries`, selects `selected`, and colours it,

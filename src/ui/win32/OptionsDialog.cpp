@@ -29,19 +29,16 @@ struct OptionsWindow {
     HWND help = nullptr;  // cmdContents, first in the tab order
 };
 
-HWND MakeButton(OptionsWindow& d, const char* text, DWORD style, int row, int id, int dpi, HFONT font) {
-    HWND button = MakeControl(d.frame.window, "BUTTON", text, style | WS_TABSTOP, 0,
-                              {0, row * kButtonHeight, kButtonWidth, kButtonHeight}, id, dpi, font);
-    d.colours.Set(button, GetSysColor(COLOR_BTNTEXT), kDialogGrey);
-    return button;
-}
+TwipsRect ButtonPlace(int row) { return {0, row * kButtonHeight, kButtonWidth, kButtonHeight}; }
 
 void Form_Load(OptionsWindow& d, int dpi) {
     HFONT arial = d.fonts.Make("Arial", 8.25, false, false, dpi);
     HFONT bold = d.fonts.Make("Arial", 8.25, true, false, dpi);
-    d.help = MakeButton(d, "&Help", BS_DEFPUSHBUTTON, 0, kIdHelp, dpi, arial);
-    MakeButton(d, "&Settings", BS_PUSHBUTTON, 1, kIdSettings, dpi, arial);
-    MakeButton(d, "&Cancel", BS_PUSHBUTTON, 2, kIdOptionsCancel, dpi, arial);
+    d.help = MakeDialogButton(d.frame.window, d.colours,
+                     "&Help", BS_DEFPUSHBUTTON, ButtonPlace(0), kIdHelp, dpi, arial);
+    MakeDialogButton(d.frame.window, d.colours, "&Settings", BS_PUSHBUTTON, ButtonPlace(1), kIdSettings, dpi, arial);
+    MakeDialogButton(d.frame.window, d.colours,
+                     "&Cancel", BS_PUSHBUTTON, ButtonPlace(2), kIdOptionsCancel, dpi, arial);
     HWND version = MakeControl(d.frame.window, "STATIC", VersionLabel().c_str(), SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0,
                                {0, 3 * kButtonHeight, kButtonWidth, kVersionHeight}, kIdVersion, dpi, bold);
     d.colours.SetTransparent(version, kYellow, kDialogGrey);

@@ -41,12 +41,6 @@ void MakeLabel(DialogWindow& d, const char* text, const TwipsRect& place, int dp
     d.colours.SetTransparent(label, GetSysColor(COLOR_HIGHLIGHTTEXT), kDialogGrey);
 }
 
-HWND MakeButton(DialogWindow& d, const char* text, DWORD style, const TwipsRect& place, int id, int dpi, HFONT font) {
-    HWND button = MakeControl(d.frame.window, "BUTTON", text, style | WS_TABSTOP, 0, place, id, dpi, font);
-    d.colours.Set(button, GetSysColor(COLOR_BTNTEXT), kDialogGrey);
-    return button;
-}
-
 // The controls in their tab order: the three lists, Accept, Cancel, Test
 // Failure, Clear Failure; the labels between them take no focus.
 void BuildControls(DialogWindow& d, int dpi) {
@@ -66,10 +60,14 @@ void BuildControls(DialogWindow& d, int dpi) {
     d.hoursList = MakeList(d, {3720, 240, 855, kListClosedHeight}, kIdHours, dpi, listFont, m.hours, m.hoursIndex);
     MakeLabel(d, "hours of flight", {4680, 360, 1695, 255}, dpi, labelFont);
 
-    MakeButton(d, "&Accept", BS_DEFPUSHBUTTON, {120, 840, 2535, 375}, kIdAccept, dpi, buttonFont);
-    MakeButton(d, "&Cancel", BS_PUSHBUTTON, {120, 1320, 2535, 375}, kIdCancel, dpi, buttonFont);
-    HWND test = MakeButton(d, "&Test Failure", BS_PUSHBUTTON, {3360, 840, 2535, 375}, kIdTest, dpi, buttonFont);
-    HWND clear = MakeButton(d, "Clear &Failure", BS_PUSHBUTTON, {3360, 1320, 2535, 375}, kIdClear, dpi, buttonFont);
+    MakeDialogButton(d.frame.window, d.colours,
+                     "&Accept", BS_DEFPUSHBUTTON, {120, 840, 2535, 375}, kIdAccept, dpi, buttonFont);
+    MakeDialogButton(d.frame.window, d.colours,
+                     "&Cancel", BS_PUSHBUTTON, {120, 1320, 2535, 375}, kIdCancel, dpi, buttonFont);
+    HWND test = MakeDialogButton(d.frame.window, d.colours,
+                     "&Test Failure", BS_PUSHBUTTON, {3360, 840, 2535, 375}, kIdTest, dpi, buttonFont);
+    HWND clear = MakeDialogButton(d.frame.window, d.colours,
+                     "Clear &Failure", BS_PUSHBUTTON, {3360, 1320, 2535, 375}, kIdClear, dpi, buttonFont);
     if (!d.showTestAndClear) {
         // Hidden and out of reach of their access keys.
         for (HWND button : {test, clear}) {

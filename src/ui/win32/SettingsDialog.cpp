@@ -75,12 +75,6 @@ HWND MakeCheckBox(SettingsWindow& d, const char* text, const TwipsRect& place, i
     return box;
 }
 
-HWND MakeButton(SettingsWindow& d, const char* text, DWORD style, const TwipsRect& place, int id, int dpi, HFONT font) {
-    HWND button = MakeControl(d.frame.window, "BUTTON", text, style | WS_TABSTOP, 0, place, id, dpi, font);
-    d.colours.Set(button, GetSysColor(COLOR_BTNTEXT), kDialogGrey);
-    return button;
-}
-
 // The controls in their tab order, each showing the settings record; the
 // caption lines between them take no focus.
 void Form_Load(SettingsWindow& d, int dpi) {
@@ -113,8 +107,10 @@ void Form_Load(SettingsWindow& d, int dpi) {
                                       bold, shown.shift);
     }
 
-    MakeButton(d, "&OK", BS_DEFPUSHBUTTON, {120, 3960, 1215, 375}, kIdSettingsOk, dpi, bold);
-    MakeButton(d, "&Cancel", BS_PUSHBUTTON, {1560, 3960, 1215, 375}, kIdSettingsCancel, dpi, bold);
+    MakeDialogButton(d.frame.window, d.colours,
+                     "&OK", BS_DEFPUSHBUTTON, {120, 3960, 1215, 375}, kIdSettingsOk, dpi, bold);
+    MakeDialogButton(d.frame.window, d.colours,
+                     "&Cancel", BS_PUSHBUTTON, {1560, 3960, 1215, 375}, kIdSettingsCancel, dpi, bold);
 }
 
 SettingsForm ReadForm(const SettingsWindow& d) {
