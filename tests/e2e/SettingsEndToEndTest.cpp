@@ -1,7 +1,5 @@
 // The options and settings dialogs, the settings file across a restart and
 // the hot keys pressed while the simulator's window has the focus.
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "WendoxFixture.h"
@@ -11,13 +9,6 @@ namespace {
 
 // Key list positions: "None", "0" to "9", "A" to "Z".
 int KeyEntry(char key) { return key >= 'A' ? 11 + (key - 'A') : 1 + (key - '0'); }
-
-std::string FileContent(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
 
 // The version resource's file version of a program, "major.minor.patch.build".
 std::string ResourceVersion(const std::string& program) {

@@ -1,7 +1,5 @@
 // wendox.exe for real, through wine, beside the stand-in simulator: ticks
 // are real seconds, so each scenario is worth its time.
-#include <fstream>
-#include <sstream>
 
 #include "WendoxFixture.h"
 
@@ -164,10 +162,7 @@ TEST_F(WendoxFixture, ProfileSavedAndOpenedAgainGivesTheSameValues) {
     ASSERT_TRUE(WaitUntil([&] { return ItemText(main, ui::kIdSubSystemsLabel) == "Sub-systems (e&2e.wdp)"; }, 10000))
         << ItemText(main, ui::kIdSubSystemsLabel);
     EXPECT_NE(GetWindowLongA(Control(ui::kIdSubSystemsLabel), GWL_STYLE) & SS_NOPREFIX, 0);  // "&" shown as it is
-    std::ifstream file(profile, std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    EXPECT_EQ(content.str().substr(0, 26), "1#1#99.5#10\r\n1#2#99.5#10\r\n");
+    EXPECT_EQ(FileContent(profile).substr(0, 26), "1#1#99.5#10\r\n1#2#99.5#10\r\n");
 
     // Everything back to 100 % based on 1 hour, then the profile again.
     Click(Control(ui::kIdSetAll));

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -75,6 +77,10 @@ protected:
         SendMessageA(list, lstrcmpiA(kind, "ListBox") == 0 ? LB_SETCURSEL : CB_SETCURSEL, index, 0);
         static_assert(LBN_SELCHANGE == CBN_SELCHANGE);
         SendMessageA(parent, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    }
+    static std::string FileContent(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
     static std::string ScreenshotPath(const std::string& name) {
         const std::string folder = ProgramFolder() + "\\..\\screenshots";

@@ -1,5 +1,7 @@
 #include "support/win32/ChildProcess.h"
 
+#include <shellapi.h>
+
 namespace wendox::testing {
 
 std::string ProgramFolder() {
@@ -64,16 +66,11 @@ ProgramCopy::ProgramCopy(const std::vector<std::string>& files) {
         CopyFileA((ProgramFolder() + "\\" + file).c_str(), Path(file).c_str(), FALSE);
 }
 
+// The folder and everything the programs left in it.
 ProgramCopy::~ProgramCopy() {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) DeleteFileA(Path(found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder_.c_str());
+    std::string from = folder_ + '\0';  // a list of one, ended by a second zero
+    SHFILEOPSTRUCTA remove{nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI};
+    SHFileOperationA(&remove);
 }
 
 }  // namespace wendox::testing
