@@ -18,10 +18,9 @@ namespace wendox::testing {
 struct Id {
     int system, component;
 };
-inline constexpr Id kLandingGear{2, 5}, kAileron{2, 1}, kRudder{2, 6}, kFlaps{2, 4};
-inline constexpr Id kApMaster{1, 10}, kEngine1Fail{4, 1}, kEngine2Stall{4, 4}, kEngine3Fail{4, 5};
-inline constexpr Id kEngine3Stall{4, 6}, kAltGen3{3, 5}, kTankLeft{5, 3}, kTankCenter{5, 2};
-inline constexpr Id kInstAirspeed{6, 1}, kTransponder{7, 4};
+inline constexpr Id kLandingGear{2, 5}, kAileron{2, 1}, kRudder{2, 6}, kFlaps{2, 4}, kApMaster{1, 10};
+inline constexpr Id kEngine1Fail{4, 1}, kEngine2Stall{4, 4}, kEngine3Fail{4, 5}, kAltGen3{3, 5}, kTankLeft{5, 3};
+inline constexpr Id kTankCenter{5, 2}, kInstAirspeed{6, 1}, kTransponder{7, 4};
 
 class EngineFixture : public ::testing::Test {
 protected:

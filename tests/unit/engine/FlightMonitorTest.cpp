@@ -10,7 +10,10 @@ namespace {
 
 using FlightMonitorTest = EngineFixture;
 
-TEST_F(FlightMonitorTest, StartUpReadsTheSettingsThenTheLastProfileBeforeTheFirstSchedule) {
+// The settings, then the last profile they name, before the first schedule;
+// a profile that no longer exists is reported and forgotten, and start-up
+// goes on. It ends at once when the watchdog has to be started first.
+TEST_F(FlightMonitorTest, StartUpReadsTheSettingsThenTheLastProfileOrEndsForTheWatchdog) {
     MemoryFileStore files;
     files.files["C:\\Wendox\\Wendox.ini"] = "LASTPROFILE=C:\\Trainer.wdp\r\n";
     files.files["C:\\Trainer.wdp"] = "1#1#0#0\r\n";
@@ -19,24 +22,20 @@ TEST_F(FlightMonitorTest, StartUpReadsTheSettingsThenTheLastProfileBeforeTheFirs
     EXPECT_EQ(C({1, 1}).bandHigh - C({1, 1}).bandLow, 100000);
     EXPECT_EQ(view.profileCaption, "Sub-systems (Trainer.wdp)");
 
-    files.files.erase("C:\\Trainer.wdp");  // a profile that no longer exists
+    files.files.erase("C:\\Trainer.wdp");
     ASSERT_TRUE(StartUp());
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].text, "Could not read C:\\Trainer.wdp");
     EXPECT_TRUE(s().settings.lastProfile.empty());
-    EXPECT_TRUE(s().connected);  // start-up goes on
-}
+    EXPECT_TRUE(s().connected);
 
-TEST_F(FlightMonitorTest, StartUpEndsWhenTheWatchdogHasToBeStartedFirst) {
-    MemoryFileStore files;
     files.files["C:\\Wendox\\Wendox.ini"] = "HARDCOREMODE=YES\r\n";
-    s().files = &files;
     watchdog.ends = true;
+    view.timerStarted = s().connected = false;
     EXPECT_FALSE(StartUp());
     EXPECT_EQ(watchdog.starts, 1);
-    EXPECT_EQ(view.systemsFilled, 0);
-    EXPECT_FALSE(view.timerStarted);
-    EXPECT_FALSE(s().connected);
+    EXPECT_EQ(view.systemsFilled, 2);  // not a third time
+    EXPECT_FALSE(view.timerStarted || s().connected);
 }
 
 // Without a server start-up warns once and retries silently every tick. On
@@ -67,70 +66,71 @@ TEST_F(FlightMonitorTest, EveryHoldIsExplainedAndStillHoldsTheFailures) {
 }
 
 // Nine operational ticks, a hold, and one more make the first roll; what
-// cannot fail now (a missing engine, gear or flaps out) is not tested.
-TEST_F(FlightMonitorTest, RollsComeEveryTenthOperationalTickAndSkipWhatCannotFail) {
+// cannot fail now (a missing engine, gear or flaps out) is not tested. A
+// failure is written and announced in the tick that makes it; a falling count
+// refreshes the list too, but only a growing one sounds, and only when asked.
+TEST_F(FlightMonitorTest, RollsComeEveryTenthOperationalTickAndAFailureIsAnnouncedInItsTick) {
+    desktop.files = {"C:\\Wendox\\sound_failure.wav"};  // connecting's OK sound is missing: silence
     StartUp();
-    for (Id id : {kEngine3Fail, kEngine3Stall, kAltGen3, kLandingGear, kFlaps, kApMaster}) C(id).reliability = 0;
+    s().settings.playFailureSound = true;
+    for (Id id : {kEngine3Fail, kAltGen3, kLandingGear, kFlaps, kApMaster}) C(id).reliability = 0;
+    C(kApMaster).periodHours = 0;  // tested on every roll
+    C(kTransponder).reliability = 99.99f;
+    ScheduleAllPeriods(s());
     standin::TakeOff(server);
+    server.SetValue(simvar::ApMaster, 1);
     Ticks(9);
     standin::Pause(server);
     Ticks(3);
     standin::Resume(server);
     server.SetValue(simvar::GearControl, standin::kGearDown);  // gear left down in flight
     server.SetValue(simvar::FlapsControl, 2000);
-    EXPECT_EQ(C(kApMaster).rollCount, 0);
+    EXPECT_FALSE(C(kApMaster).failed);
     Ticks(1);
-    EXPECT_EQ(C(kApMaster).rollCount, 1);
-    Ticks(190);
-    EXPECT_EQ(C(kApMaster).rollCount, 20);
-    for (Id id : {kEngine3Fail, kEngine3Stall, kAltGen3, kLandingGear, kFlaps}) {
-        EXPECT_EQ(C(id).rollCount, 0);
-        EXPECT_FALSE(C(id).failed);
-    }
-    server.SetValue(simvar::GearControl, 0);  // retracted: now the gear can fail
-    Ticks(10);
-    EXPECT_EQ(C(kLandingGear).rollCount, 1);
-}
-
-// Written and announced in the tick that fails it; a falling count refreshes
-// the list too, but only a growing one sounds, and only when asked for.
-TEST_F(FlightMonitorTest, AFailureIsWrittenAndAnnouncedInItsTick) {
-    StartUp();
-    s().settings.playFailureSound = true;
-    C(kApMaster).reliability = 0;
-    C(kApMaster).periodHours = 0;  // tested on every roll
-    ScheduleAllPeriods(s());
-    standin::TakeOff(server);
-    server.SetValue(simvar::ApMaster, 1);
-    Ticks(10);
     ASSERT_TRUE(C(kApMaster).failed);  // 100000 of 100001 draws fail it
     EXPECT_EQ(server.Value(simvar::ApMaster), 0u);
-    EXPECT_EQ(desktop.played.back(), "\\sound_failure.wav");
-    desktop.played.clear();
+    EXPECT_EQ(desktop.played, std::vector<std::string>{"\\sound_failure.wav"});
     const int refills = view.refills;
-    Ticks(10);
+    Ticks(190);
+    EXPECT_EQ(C(kTransponder).rollCount, 20);
     EXPECT_EQ(s().failed.count, 1);  // at most once at a time
     EXPECT_EQ(view.refills, refills);
+    for (Id id : {kEngine3Fail, kAltGen3, kLandingGear, kFlaps}) EXPECT_EQ(C(id).rollCount + C(id).failed, 0);
+
     ClearFailure(s(), kApMaster.system, kApMaster.component);
     Ticks(1);
     EXPECT_EQ(view.refills, refills + 1);
     s().settings.playFailureSound = false;
+    server.SetValue(simvar::GearControl, 0);  // retracted: now the gear can fail
     Ticks(9);
+    EXPECT_EQ(C(kLandingGear).rollCount, 1);
     ASSERT_TRUE(C(kApMaster).failed);
-    EXPECT_EQ(desktop.played, std::vector<std::string>{});
+    EXPECT_EQ(desktop.played.size(), 1u);  // the first failure's sound only
 }
 
+// Under the in-flight lock a lost link keeps the failures and holds them
+// again once back; without it the link's loss clears them.
 TEST_F(FlightMonitorTest, LosingTheLinkClearsFailuresAndTheirFlagsOnceTheLinkIsBack) {
     StartUp();
+    s().settings.hardcoreMode = true;
     standin::TakeOff(server);
     for (Id id : {kEngine1Fail, kEngine3Fail, kInstAirspeed, kApMaster}) Fail(id);
     Ticks(1);
+    EXPECT_FALSE(view.listVisible);  // the lock hides the list
+    server.SetMisbehaviour({.answer = 0});
+    Ticks(1);
+    EXPECT_EQ(s().failed.count, 4);  // kept
+    server.SetMisbehaviour({});
+    server.ClearWrites();
+    Ticks(2);  // reconnect, then hold the failures again
+    EXPECT_EQ(NewWrites(simvar::FailEngines), (std::vector<std::uint64_t>{5, 5}));
     ASSERT_EQ(server.Value(simvar::FailAirspeed), 1u);
-    ASSERT_EQ(server.Value(simvar::FailEngines), 5u);
+    s().settings.hardcoreMode = false;
+    Ticks(1);
+    EXPECT_TRUE(view.listVisible);
 
     server.SetMisbehaviour({.answer = 0});
     Ticks(1);
-    EXPECT_FALSE(s().connected);
     EXPECT_EQ(s().failed.count, 0);
     EXPECT_EQ(desktop.played.back(), "\\sound_warning.wav");
     Ticks(2);  // nothing to send them down
@@ -139,7 +139,6 @@ TEST_F(FlightMonitorTest, LosingTheLinkClearsFailuresAndTheirFlagsOnceTheLinkIsB
     // but not over engine 3, failed again meanwhile: its writes hold bit 4.
     server.SetMisbehaviour({});
     Ticks(1);
-    EXPECT_TRUE(s().connected);
     Fail(kEngine3Fail);
     server.ClearWrites();
     Ticks(1);
@@ -147,25 +146,6 @@ TEST_F(FlightMonitorTest, LosingTheLinkClearsFailuresAndTheirFlagsOnceTheLinkIsB
     EXPECT_EQ(NewWrites(simvar::FailEngines), std::vector<std::uint64_t>{4});
     Ticks(1);
     EXPECT_EQ(NewWrites(simvar::FailAirspeed), std::vector<std::uint64_t>{});  // written once
-}
-
-TEST_F(FlightMonitorTest, UnderTheHardcoreLockALostLinkKeepsTheFailures) {
-    StartUp();
-    s().settings.hardcoreMode = true;
-    standin::TakeOff(server);
-    Fail(kEngine1Fail);
-    Ticks(1);
-    EXPECT_FALSE(view.listVisible);  // the lock hides the list
-    server.SetMisbehaviour({.answer = 0});
-    Ticks(1);
-    EXPECT_EQ(s().failed.count, 1);
-    server.SetMisbehaviour({});
-    server.ClearWrites();
-    Ticks(2);  // reconnect, then hold the failure again
-    EXPECT_EQ(NewWrites(simvar::FailEngines), std::vector<std::uint64_t>{1});
-    standin::Land(server);
-    Ticks(1);
-    EXPECT_TRUE(view.listVisible);
 }
 
 }  // namespace

@@ -17,21 +17,17 @@ protected:
 // characters, and the first that finds it longer gives way to "...".
 TEST_F(StatusReportTest, FailuresAreListedNewestFirstUntilTheTextReachesSeventyCharacters) {
     constexpr Id kElecSystem{3, 2}, kApVerticalSpeed{1, 12}, kCompass{6, 6};
-    struct Case {
-        std::vector<Id> failed;  // oldest first
-        const char* status;
-    };
-    const Case cases[] = {
+    const std::pair<std::vector<Id>, const char*> cases[] = {  // the failures oldest first, the status
         {{kTransponder, kElecSystem, kEngine1Fail},  // 69 characters before the third entry
          "Operational.  3 failures... Eng(Engine 1 (Fail)), Elec(Entire System), Radio(Transponder)"},
         {{kApMaster, kTransponder, kApVerticalSpeed, kCompass},  // 70 before the third
          "Operational.  4 failures... Inst(Magnetic Compass), AP(Vertical Speed)..."},
     };
-    for (const Case& c : cases) {
+    for (const auto& [failed, status] : cases) {
         ClearAllFailures(s(), true);
-        for (Id id : c.failed) Fail(id);
+        for (Id id : failed) Fail(id);
         Ticks(1);
-        EXPECT_EQ(Status(), c.status);
+        EXPECT_EQ(Status(), status);
     }
 }
 
@@ -54,14 +50,6 @@ TEST_F(StatusReportTest, StatusGoesToTheSimulatorWhenItChangesOrIsForced) {
         EXPECT_EQ(view.captions.back(), status);
         EXPECT_EQ(server.Text(simvar::MessageText), std::string("Wendox:  ") + status);
     }
-}
-
-TEST_F(StatusReportTest, MissingSoundFilesAreSilence) {
-    desktop.played.clear();
-    desktop.files = {"C:\\Wendox\\sound_failure.wav"};
-    PlaySound(s(), kSoundOk);
-    PlaySound(s(), kSoundFailure);
-    EXPECT_EQ(desktop.played, std::vector<std::string>{"\\sound_failure.wav"});
 }
 
 }  // namespace
