@@ -25,24 +25,16 @@ TEST(LinkEndToEnd, LinkprobeWritesAndReadsBackFromAnotherProcess) {
 }
 
 TEST(LinkEndToEnd, MisbehavingServersGiveLinkprobeTheirResultCodes) {
-    struct Case {
-        standin::Misbehaviour misbehaviour;
-        bool tooOld;
-        DWORD exitCode;
-    };
-    EXPECT_EQ(RunningProgram("linkprobe.exe", {"r:0x0AEC:2"}).WaitForExit(kProbeTimeoutMs), 102u);  // no server
-    const Case cases[] = {
-        {{.fallbackClassOnly = true}, true, 114},                   // FallbackVersionRejected
-        {{.tamper = standin::HeaderTamper::Size}, false, 113},      // ReplyRejected, never a success
-        {{.answer = 2}, false, 113},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.exitCode);
+    auto probe = [] { return RunningProgram("linkprobe.exe", {"r:0x0AEC:2"}).WaitForExit(kProbeTimeoutMs); };
+    EXPECT_EQ(probe(), 102u);  // no server
+    // The fallback class with a version too old; replies rejected, never a success.
+    for (const auto& [misbehaviour, exitCode] : {std::pair{standin::Misbehaviour{.fallbackClassOnly = true}, 114u},
+                                                 {{.tamper = standin::HeaderTamper::Size}, 113u}, {{.answer = 2}, 113u}}) {
         standin::ServerCore server;
-        server.SetMisbehaviour(c.misbehaviour);
-        if (c.tooOld) server.ReportTooOldVersion();
+        server.SetMisbehaviour(misbehaviour);
+        if (misbehaviour.fallbackClassOnly) server.ReportTooOldVersion();
         standin::StandinThread window(server);
-        EXPECT_EQ(RunningProgram("linkprobe.exe", {"r:0x0AEC:2"}).WaitForExit(kProbeTimeoutMs), c.exitCode);
+        EXPECT_EQ(probe(), exitCode);
     }
 }
 

@@ -10,15 +10,13 @@ namespace {
 // Key list positions: "None", "0" to "9", "A" to "Z".
 int KeyEntry(char key) { return key >= 'A' ? 11 + (key - 'A') : 1 + (key - '0'); }
 
-// The version resource's file version of a program, "major.minor.patch.build".
-std::string ResourceVersion(const std::string& program) {
+// The major and minor version in the version resource of a program.
+DWORD ResourceVersion(const std::string& program) {
     std::vector<char> data(GetFileVersionInfoSizeA(program.c_str(), nullptr) + 1);
-    VS_FIXEDFILEINFO* v = nullptr;
+    VS_FIXEDFILEINFO* version = nullptr;
     UINT size = 0;
     GetFileVersionInfoA(program.c_str(), 0, static_cast<DWORD>(data.size()), data.data());
-    if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&v), &size)) return "none";
-    return std::to_string(HIWORD(v->dwFileVersionMS)) + "." + std::to_string(LOWORD(v->dwFileVersionMS)) + "." +
-           std::to_string(HIWORD(v->dwFileVersionLS)) + "." + std::to_string(LOWORD(v->dwFileVersionLS));
+    return VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&version), &size) ? version->dwFileVersionMS : 0;
 }
 
 // The file's last access: set far back, any read of it moves it on.
@@ -87,7 +85,7 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
     options = WaitForWindowOfWendox(ui::kOptionsDialogClass, ui::kOptionsDialogCaption);
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(ItemText(options, ui::kIdVersion), "Wendox Version 1.0");
-    EXPECT_EQ(ResourceVersion(folder.Path("wendox.exe")), "1.0.0.0");
+    EXPECT_EQ(ResourceVersion(folder.Path("wendox.exe")), MAKELONG(0, 1));  // 1.0
     Click(GetDlgItem(options, ui::kIdHelp));
     ASSERT_TRUE(WaitUntil([&] { return !FileContent(folder.Path("opened.txt")).empty(); }, 10000));
     EXPECT_NE(FileContent(folder.Path("opened.txt")).find(folder.Path("Wendox.htm")), std::string::npos);

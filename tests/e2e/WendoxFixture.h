@@ -31,11 +31,10 @@ protected:
     // Starts wendox.exe and waits for its main window.
     HWND StartWendox() {
         wendox = std::make_unique<RunningProgram>(folder.Path("wendox.exe"), std::vector<std::string>{});
-        WaitUntil([&] { return (main = MainWindowOf(*wendox)) != nullptr; }, kStartTimeoutMs);
+        WaitUntil([&] { return (main = FindProcessWindow(wendox->ProcessId(), ui::kMainWindowClass,
+                                                         ui::kMainWindowCaption)) != nullptr; },
+                  kStartTimeoutMs);
         return main;
-    }
-    HWND MainWindowOf(const RunningProgram& program) const {
-        return FindProcessWindow(program.ProcessId(), ui::kMainWindowClass, ui::kMainWindowCaption);
     }
     HWND Control(int id) const { return GetDlgItem(main, id); }
     std::string Status() const { return ItemText(main, ui::kIdStatus); }
