@@ -10,21 +10,17 @@
 
 namespace wendox::testing {
 
-class MemoryFileStore final : public FileStore {
-public:
+struct MemoryFileStore final : FileStore {
     std::map<std::string, std::string> files;
     bool writesFail = false;
 
     ReadOutcome ReadLines(const std::string& path, const LineTaker& take) override {
-        const auto found = files.find(path);
-        if (found == files.end()) return ReadOutcome::CannotOpen;
+        if (!files.contains(path)) return ReadOutcome::CannotOpen;
         LineSplitter lines(take);
-        return lines.Feed(found->second) ? lines.Finish() : lines.Outcome();
+        return lines.Feed(files[path]) ? lines.Finish() : lines.Outcome();
     }
     bool WriteReplacing(const std::string& path, std::string_view content) override {
-        if (writesFail) return false;
-        files[path] = content;
-        return true;
+        return !writesFail && (files[path] = content, true);
     }
 };
 

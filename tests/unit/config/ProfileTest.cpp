@@ -1,5 +1,6 @@
 #include "config/Profile.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "engine/EngineFixture.h"
@@ -13,11 +14,7 @@ constexpr char kPath[] = "C:\\Profiles\\Trainer.wdp";
 
 class ProfileTest : public EngineFixture {
 protected:
-    void SetUp() override {
-        StartUp();
-        s().settings.lastProfile = kPath;
-    }
-
+    void SetUp() override { StartUp(); }
     std::string Text(float value) { return SingleToText(value, desktop.separator); }
     // A fresh reading of the file holding `content` (none: no such file)
     // into the default catalogue. Either way the list shows what was taken;
@@ -28,8 +25,7 @@ protected:
         desktop.messages.clear();
         view.refills = 0;
         view.profileCaption = kProfileCaption;
-        files.files.erase(kPath);
-        if (content) files.files[kPath] = *content;
+        content ? void(files.files[kPath] = *content) : void(files.files.erase(kPath));
         ReadProfile(s(), files);
         EXPECT_EQ(view.refills, 1);
         EXPECT_EQ(s().settings.lastProfile, accepted ? kPath : "");
@@ -42,18 +38,13 @@ protected:
     MemoryFileStore files;
 };
 
-// The defaults give one line per component in catalogue order; saving and
-// opening gives back every text, with either separator.
-TEST_F(ProfileTest, WritingAndReadingBack) {
-    WriteProfile(s(), files);
-    std::string defaults;
-    s().catalogue.ForEach(
-        [&](int system, int c, auto&) { defaults += std::to_string(system) + "#" + std::to_string(c) + "#100#1\r\n"; });
-    EXPECT_EQ(files.files[kPath], defaults);
-    EXPECT_EQ(view.profileCaption, "Sub-systems (Trainer.wdp)");
-
+// One line per component in catalogue order, with the user's separator;
+// opening what was saved gives back every text. A failed save leaves the
+// profile and the caption as they were.
+TEST_F(ProfileTest, WrittenLinesReadBackAsWritten) {
     const float reliabilities[] = {99.999f, 0.5f, 0.0f, 100.0f, 99.5f, 1.0f, 12.34567f, 0.001f, 1e-5f, 0.0009999999f};
     const float hours[] = {1.0f, 0.5f, 0.0f, 999.0f, 10.0f, 0.1f, 123.4567f, 1e-5f, 998.9999f};
+    s().settings.lastProfile = kPath;
     for (const char separator : {'.', ','}) {
         desktop.separator = separator;
         int i = 0;
@@ -63,14 +54,28 @@ TEST_F(ProfileTest, WritingAndReadingBack) {
         });
         WriteProfile(s(), files);
         const std::string written = files.files[kPath];
-        EXPECT_NE(written.find(std::string("#99") + separator + "999#1\r\n"), std::string::npos);
+        std::string start = "1#1#99.999#1\r\n1#2#0.5#0.5\r\n1#3#0#0\r\n1#4#100#999\r\n";
+        std::replace(start.begin(), start.end(), '.', separator);
+        EXPECT_TRUE(written.starts_with(start) && std::ranges::count(written, '\n') == kComponentCount) << written;
+        EXPECT_EQ(view.profileCaption, "Sub-systems (Trainer.wdp)");
         Read(written, true);
         WriteProfile(s(), files);
         EXPECT_EQ(files.files[kPath], written);
     }
+
+    files.writesFail = true;
+    view.profileCaption = kProfileCaption;
+    WriteProfile(s(), files);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(std::tie(desktop.messages[0].text, desktop.messages[0].exclamation),
+              std::make_tuple("Could not write " + std::string(kPath), true));
+    EXPECT_EQ(std::tie(s().settings.lastProfile, view.profileCaption), std::make_tuple(kPath, "Sub-systems"));
 }
 
-TEST_F(ProfileTest, AcceptedLinesTakeEffectAsTheirTextsRead) {
+// Accepted lines take effect as their texts read. Each bad line stops the
+// reading there: the line before it is in force, in the components and in
+// their schedules; the line after it is not.
+TEST_F(ProfileTest, LinesTakeEffectAsTheirTextsReadUntilABadLine) {
     Read("", true);
 
     Read(" 1 # 2 # 99.50 # 10 \r\n"                   // blanks around numbers; stored as "99.5"
@@ -86,11 +91,7 @@ TEST_F(ProfileTest, AcceptedLinesTakeEffectAsTheirTextsRead) {
     for (const auto& [id, texts] : taken)
         EXPECT_EQ(Text(C(id).reliability) + "#" + Text(C(id).periodHours), texts) << id.system << "#" << id.component;
     EXPECT_EQ(C({1, 5}).bandHigh - C({1, 5}).bandLow, 100000);  // the schedules drawn from what was read
-}
 
-// Each bad line stops the reading there: the line before it is in force, in
-// the components and in their schedules; the line after it is not.
-TEST_F(ProfileTest, ABadLineStopsTheReadingAtItsLine) {
     const std::pair<char, std::string> cases[] = {
         {'.', ""},          {'.', "1#1#50"},    {'.', "9#1#99#1"},   {'.', "0#1#50#1"},
         {'.', "1#16#50#1"}, {'.', "9#1#50#1000"}, {'.', "1##50#1"},  {'.', "1#1#5x#1"},
@@ -106,18 +107,6 @@ TEST_F(ProfileTest, ABadLineStopsTheReadingAtItsLine) {
         EXPECT_EQ(C({1, 2}).reliability, 100.0f);
     }
     Read(std::nullopt, false);
-}
-
-TEST_F(ProfileTest, FailedWriteKeepsTheOldFileThePathAndTheCaption) {
-    files.files[kPath] = "old";
-    files.writesFail = true;
-    WriteProfile(s(), files);
-    EXPECT_EQ(files.files[kPath], "old");
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].text, std::string("Could not write ") + kPath);
-    EXPECT_TRUE(desktop.messages[0].exclamation);
-    EXPECT_EQ(s().settings.lastProfile, kPath);
-    EXPECT_EQ(view.profileCaption, "Sub-systems");
 }
 
 }  // namespace

@@ -21,29 +21,28 @@ protected:
         watchdog.starts = 0;
         return LoadSettings(s(), files, watchdog);
     }
-    void Save() { SaveSettings(s(), files); }
+    // The one message shown since the last look.
     void ExpectMessage(const std::string& text) {
         ASSERT_EQ(desktop.messages.size(), 1u);
         EXPECT_EQ(std::tie(desktop.messages[0].text, desktop.messages[0].exclamation), std::make_tuple(text, true));
+        desktop.messages.clear();
     }
 
     MemoryFileStore files;
 };
 
 TEST_F(SettingsFileTest, LinesTakeEffectByExactKeyAndValueInTheirOrder) {
-    const Settings atWatchdog{.lastProfile = "a", .hardcoreSetting = true, .hardcoreMode = true};
-    const Settings readOn{.lastProfile = "a", .statusHotKey = 83, .hardcoreSetting = true, .hardcoreMode = true};
     const struct { std::string text; bool watchdogEnds; Settings expected; } cases[] = {
-        {"LASTPROFILE=C:\\a.wdp\r\nLASTPROFILE=\r\n", false, {}},
-        {"DISPLAYUPDATE=YES\r\nDISPLAYUPDATE=NO\r\nDISPLAYFAILURES=YES\nPLAYFAILURESOUND=YES", false,
-         {.displayUpdate = true, .displayFailures = true, .playFailureSound = true}},
+        {"LASTPROFILE=C:\\a.wdp\r\nLASTPROFILE=\r\nDISPLAYUPDATE=YES\r\nDISPLAYUPDATE=NO\r\nDISPLAYFAILURES=YES\n"
+         "PLAYFAILURESOUND=YES", false, {.displayUpdate = true, .displayFailures = true, .playFailureSound = true}},
         {"DISPLAYUPDATE=yes\nDISPLAYUPDATE=YES \nHARDCOREMODE=Yes\nlastprofile=a\n LASTPROFILE=b\nLASTPROFILE =c\n"
          "LASTPROFILE\nDISPLAYFAILURES==YES", false, {}},
         // The later line wins; a value that is not a whole 32-bit number keeps what the field had.
         {"STATUS_HK=83\nSTATUS_HK=0071\nCLEAR_HKCS=-2147483648\nACTIVE_HK=65\nACTIVE_HK=2147483648\nACTIVE_HK= 66\n"
          "ACTIVE_HK=6.5\nACTIVE_HK=", false, {.statusHotKey = 71, .clearHotKeyMods = -2147483648, .activeHotKey = 65}},
-        {"LASTPROFILE=a\r\nHARDCOREMODE=YES\r\nSTATUS_HK=83\r\n", true, atWatchdog},
-        {"LASTPROFILE=a\r\nHARDCOREMODE=YES\r\nSTATUS_HK=83\r\n", false, readOn},
+        // Turning Hardcore Mode on starts the watchdog; if it has to start first, the reading ends there.
+        {"HARDCOREMODE=YES\nSTATUS_HK=83", true, {.hardcoreSetting = true, .hardcoreMode = true}},
+        {"HARDCOREMODE=YES\nSTATUS_HK=83", false, {.statusHotKey = 83, .hardcoreSetting = true, .hardcoreMode = true}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -55,68 +54,56 @@ TEST_F(SettingsFileTest, LinesTakeEffectByExactKeyAndValueInTheirOrder) {
     EXPECT_TRUE(desktop.messages.empty());
 }
 
+// What is saved, the file written, and what it reads back as when not the
+// record saved: a hot key not above 0 loses both its lines, and only the
+// saved Hardcore Mode choice is written. A failed save says so.
 TEST_F(SettingsFileTest, SavedLinesFollowTheKeyOrderUnderTheirConditionsAndReadBack) {
-    // What is saved, the file written, and what it reads back as when not the record saved.
     const struct { Settings saved; std::string text; std::optional<Settings> reloaded; } cases[] = {
-        {{.lastProfile = "C:\\T.wdp", .statusHotKey = 83, .statusHotKeyMods = 3, .clearHotKey = 67, .displayFailures = true},
-         "LASTPROFILE=C:\\T.wdp\r\nSTATUS_HK=83\r\nSTATUS_HKCS=3\r\nCLEAR_HK=67\r\nCLEAR_HKCS=0\r\n"
-         "DISPLAYFAILURES=YES\r\n", {}},
-        {{.statusHotKeyMods = 3, .clearHotKey = -1, .clearHotKeyMods = 1, .activeHotKeyMods = 2, .hardcoreMode = true},
-         "LASTPROFILE=\r\n", Settings{}},
-        {{.lastProfile = "C:\\P=Q.wdp", .statusHotKey = 90, .statusHotKeyMods = 3, .clearHotKey = 48,
-          .clearHotKeyMods = 2147483647, .activeHotKey = 1, .activeHotKeyMods = -2147483648, .displayUpdate = true,
-          .displayFailures = true, .playFailureSound = true, .hardcoreSetting = true, .hardcoreMode = true},
-         "LASTPROFILE=C:\\P=Q.wdp\r\nSTATUS_HK=90\r\nSTATUS_HKCS=3\r\nCLEAR_HK=48\r\nCLEAR_HKCS=2147483647\r\n"
+        {{.lastProfile = "C:\\T.wdp", .statusHotKey = 83, .statusHotKeyMods = 3, .clearHotKey = -1,
+          .clearHotKeyMods = 1, .activeHotKeyMods = 2, .displayFailures = true, .hardcoreMode = true},
+         "LASTPROFILE=C:\\T.wdp\r\nSTATUS_HK=83\r\nSTATUS_HKCS=3\r\nDISPLAYFAILURES=YES\r\n",
+         Settings{.lastProfile = "C:\\T.wdp", .statusHotKey = 83, .statusHotKeyMods = 3, .displayFailures = true}},
+        {{.lastProfile = "C:\\P=Q.wdp", .statusHotKey = 90, .statusHotKeyMods = 2147483647, .clearHotKey = 48,
+          .activeHotKey = 1, .activeHotKeyMods = -2147483648, .displayUpdate = true, .displayFailures = true,
+          .playFailureSound = true, .hardcoreSetting = true, .hardcoreMode = true},
+         "LASTPROFILE=C:\\P=Q.wdp\r\nSTATUS_HK=90\r\nSTATUS_HKCS=2147483647\r\nCLEAR_HK=48\r\nCLEAR_HKCS=0\r\n"
          "ACTIVE_HK=1\r\nACTIVE_HKCS=-2147483648\r\nDISPLAYUPDATE=YES\r\nDISPLAYFAILURES=YES\r\n"
          "PLAYFAILURESOUND=YES\r\nHARDCOREMODE=YES\r\n", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         s().settings = c.saved;
-        Save();
+        SaveSettings(s(), files);
         EXPECT_EQ(files.files[kPath], c.text);
         Load(files.files[kPath]);
         EXPECT_EQ(s().settings, c.reloaded.value_or(c.saved));
     }
     EXPECT_TRUE(desktop.messages.empty());
+    files.writesFail = true;
+    SaveSettings(s(), files);
+    ExpectMessage("Could not write C:\\Wendox\\Wendox.ini file");
 }
 
 // A file that is there but cannot be read is reported, keeps what was read
 // before the fault, and is overwritten at exit only if a setting changed.
 TEST_F(SettingsFileTest, AnUnreadableFileIsReportedAndKeptUnlessSettingsChange) {
     const std::string tooLong = "STATUS_HK=83\nLASTPROFILE=" + std::string(kMaxLineLength, 'x') + "\nDISPLAYUPDATE=YES";
-    const std::pair<std::optional<std::string>, Settings> cases[] = {
-        {std::nullopt, {}},  // cannot be opened
-        {tooLong, {.statusHotKey = 83}},
-    };
-    for (const auto& [content, loaded] : cases) {
-        desktop.messages.clear();
-        EXPECT_EQ(Load(content), StartOutcome::GoOn);
-        EXPECT_EQ(s().settings, loaded);
+    for (const bool opens : {false, true}) {  // it cannot be opened, or a line runs too long
+        EXPECT_EQ(Load(opens ? std::optional(tooLong) : std::nullopt), StartOutcome::GoOn);
+        EXPECT_EQ(s().settings, (Settings{.statusHotKey = opens ? 83 : 0}));
         ExpectMessage("Could not read C:\\Wendox\\Wendox.ini file");
         const auto before = files.files;
-        Save();
+        SaveSettings(s(), files);
         EXPECT_EQ(files.files, before);
         s().settings.displayFailures = true;
-        Save();
+        SaveSettings(s(), files);
         EXPECT_EQ(files.files[kPath], SettingsText(s().settings));
-        EXPECT_EQ(desktop.messages.size(), 1u);
     }
-    desktop.messages.clear();
     desktop.files.erase(kPath);
     Load(std::nullopt);  // no file at all: the defaults, silently, and the exit writes one
-    Save();
+    SaveSettings(s(), files);
     EXPECT_EQ(files.files[kPath], "LASTPROFILE=\r\n");
     EXPECT_TRUE(desktop.messages.empty());
-}
-
-TEST_F(SettingsFileTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
-    files.files[kPath] = "LASTPROFILE=C:\\old.wdp\r\n";
-    files.writesFail = true;
-    s().settings.displayUpdate = true;
-    Save();
-    EXPECT_EQ(files.files[kPath], "LASTPROFILE=C:\\old.wdp\r\n");
-    ExpectMessage("Could not write C:\\Wendox\\Wendox.ini file");
 }
 
 }  // namespace

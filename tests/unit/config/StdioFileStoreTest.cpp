@@ -17,38 +17,35 @@ protected:
     ~StdioFileStoreTest() override { fs::remove_all(folder); }
 
     auto FilesInFolder() { return std::distance(fs::directory_iterator(folder), fs::directory_iterator()); }
-    ReadOutcome Read(const std::string& path) {
-        lines.clear();
-        return store.ReadLines(path, [&](std::string_view line) { return lines.emplace_back(line), true; });
+    // How reading `path` ended, and the lines it handed over.
+    std::pair<ReadOutcome, Names> Read(const std::string& path) {
+        std::pair<ReadOutcome, Names> read;
+        read.first = store.ReadLines(path, [&](std::string_view line) { return read.second.emplace_back(line), true; });
+        return read;
     }
 
     fs::path folder = fs::temp_directory_path() / ("wendox-files-" + std::to_string(std::random_device{}()));
     const std::string path = (folder / "Trainer.wdp").string();
     StdioFileStore store;
-    Names lines;
 };
 
 TEST_F(StdioFileStoreTest, WritesReplaceTheWholeFileAndReadBackLineByLineUpToTheLimit) {
-    EXPECT_EQ(Read(path), ReadOutcome::CannotOpen);
-    // Every line ending a file may have; a CR LF split across two reads of
-    // the file still ends one line.
-    const std::string padding(4095, 'x');
-    ASSERT_TRUE(store.WriteReplacing(path, "a\r\n\r\nb\nc\r" + padding + "\r\nlast"));
-    EXPECT_EQ(Read(path), ReadOutcome::Done);
-    EXPECT_EQ(lines, (Names{"a", "", "b", "c", padding, "last"}));
+    EXPECT_EQ(Read(path).first, ReadOutcome::CannotOpen);
+    // Every line ending a file may have, a CR LF split across two reads of
+    // the file (of 4096 bytes: the CR is the first read's last byte), and a
+    // line as long as the limit.
+    const std::string padding(4086, 'x'), longest(kMaxLineLength, '9');
+    ASSERT_TRUE(store.WriteReplacing(path, "a\r\n\r\nb\nc\r" + padding + "\r\n" + longest + "\r\nlast"));
+    EXPECT_EQ(Read(path), std::make_pair(ReadOutcome::Done, Names{"a", "", "b", "c", padding, longest, "last"}));
 
     ASSERT_TRUE(store.WriteReplacing(path, "short\r\n"));
-    EXPECT_EQ(Read(path), ReadOutcome::Done);
-    EXPECT_EQ(lines, Names{"short"});
+    EXPECT_EQ(Read(path), std::make_pair(ReadOutcome::Done, Names{"short"}));
     EXPECT_EQ(FilesInFolder(), 1);
 
     // A line beyond the limit, or a folder, is a read failure.
-    ASSERT_TRUE(store.WriteReplacing(path, std::string(kMaxLineLength, '9') + "\r\n"));
-    EXPECT_EQ(Read(path), ReadOutcome::Done);
     ASSERT_TRUE(store.WriteReplacing(path, "1#1#100#1\r\n" + std::string(kMaxLineLength + 1, '9')));
-    EXPECT_EQ(Read(path), ReadOutcome::Failed);
-    EXPECT_EQ(lines, Names{"1#1#100#1"});
-    EXPECT_EQ(Read(folder.string()), ReadOutcome::Failed);  // opens, but cannot be read
+    EXPECT_EQ(Read(path), std::make_pair(ReadOutcome::Failed, Names{"1#1#100#1"}));
+    EXPECT_EQ(Read(folder.string()).first, ReadOutcome::Failed);  // opens, but cannot be read
     EXPECT_EQ(store.ReadLines(path, [](std::string_view) { return false; }), ReadOutcome::Stopped);
 }
 

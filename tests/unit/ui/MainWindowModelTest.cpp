@@ -10,57 +10,50 @@
 namespace wendox::testing {
 namespace {
 
-// A window whose dialog answers are scripted (none left: Cancel) and which
-// remembers every dialog it showed.
-class ScriptedHost final : public MainWindowHost {
-public:
+// Accept at 0 % and 0 hours, "&Test Failure", "Clear &Failure".
+constexpr DialogValues kZero{0, 0, true}, kTest{100, 1, false, true}, kClear{100, 1, false, false, true};
+
+// The engine under a main window whose dialog answers are scripted (none
+// left: Cancel) and which remembers every dialog it showed.
+class MainWindowModelTest : public EngineFixture, public MainWindowHost {
+protected:
     using Shown = std::tuple<std::string, bool, float, float>;  // caption, test and clear shown, starting values
-    int system = 1, row = 1;
-    std::deque<DialogValues> answers;
-    std::vector<Shown> shown;
-    std::optional<std::string> chosenPath;  // nothing: the user cancels
+    void SetUp() override { StartUp(); }
 
     int SelectedSystem() override { return system; }
     int SelectedComponentRow() override { return row; }
     std::string ComponentRowText(int r) override { return " row" + std::to_string(r); }
     void ShowReliabilityDialog(const std::string& caption, bool testAndClear, DialogValues& values) override {
         shown.push_back({caption, testAndClear, values.reliability, values.hours});
-        DialogValues answer{values.reliability, values.hours};
-        if (!answers.empty()) answer = answers.front(), answers.pop_front();
-        values = answer;
+        values = answers.empty() ? DialogValues{} : answers.front();
+        if (!answers.empty()) answers.pop_front();
     }
     std::optional<std::string> ChooseProfile(bool) override { return chosenPath; }
-};
 
-// Accept at 0 % and 0 hours, "&Test Failure", "Clear &Failure".
-constexpr DialogValues kZero{0, 0, true}, kTest{100, 1, false, true}, kClear{100, 1, false, false, true};
-
-class MainWindowModelTest : public EngineFixture {
-protected:
-    void SetUp() override { StartUp(); }
-    ScriptedHost host;
+    int system = 7, row = 2;  // Radio, its second component
+    std::deque<DialogValues> answers;
+    std::vector<Shown> shown;
+    std::optional<std::string> chosenPath;  // nothing: the user cancels
     MainWindowState window;
 };
 
 TEST_F(MainWindowModelTest, RowsShowLampReliabilityPeriodAndFailure) {
-    const struct { float reliability, hours; bool failed; Lamp lamp; const char *percent, *basedOn, *failedText; }
-    cases[] = {
-        {100, 1, true, Lamp::Red, "100%", "1 hour of flight", "Yes"},
-        {99.999f, 0.5f, false, Lamp::Yellow, "99.999%", "0.5 hours of flight", "No"},
-        {100, 0, false, Lamp::Green, "100%", "0 hours of flight", "Never"},
-        {99.5f, 10, true, Lamp::Red, "99.5%", "10 hours of flight", "Yes"},
+    // The first three components of the first system, and their rows.
+    const struct { float reliability, hours; bool failed; const char* text; Lamp lamp; const char *percent, *basedOn,
+        *failedText; } cases[] = {
+        {100, 1, true, " Airspeed", Lamp::Red, "100%", "1 hour of flight", "Yes"},
+        {99.999f, 0.5f, false, " Altitude", Lamp::Yellow, "99.999%", "0.5 hours of flight", "No"},
+        {100, 0, false, " Approach", Lamp::Green, "100%", "0 hours of flight", "Never"},
     };
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 3; ++i) {
         C({1, i + 1}).reliability = cases[i].reliability;
         C({1, i + 1}).periodHours = cases[i].hours;
         if (cases[i].failed) Fail({1, i + 1});
+        const ComponentRow got = ComponentRows(s().catalogue, 1, '.').at(i);
+        EXPECT_EQ(std::tie(got.text, got.lamp, got.reliability, got.basedOn, got.failed),
+                  std::tie(cases[i].text, cases[i].lamp, cases[i].percent, cases[i].basedOn, cases[i].failedText));
     }
-    const auto rows = ComponentRows(s().catalogue, 1, '.');
-    ASSERT_EQ(rows.size(), 14u);
-    EXPECT_EQ(rows[0].text, " Airspeed");
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(std::tie(rows[i].lamp, rows[i].reliability, rows[i].basedOn, rows[i].failed),
-                  std::tie(cases[i].lamp, cases[i].percent, cases[i].basedOn, cases[i].failedText));
+    EXPECT_EQ(ComponentRows(s().catalogue, 1, '.').size(), 14u);
     EXPECT_EQ(ComponentRows(s().catalogue, 1, ',')[1].basedOn, "0,5 hours of flight");
 }
 
@@ -68,52 +61,44 @@ TEST_F(MainWindowModelTest, RowsShowLampReliabilityPeriodAndFailure) {
 // &Failure", where it starts, what Cancel (nothing) and Accept change, and
 // that Accept draws the schedules again.
 TEST_F(MainWindowModelTest, EachFormOpensAsItShouldAndAppliesItsResult) {
-    using Handler = void (*)(EngineState&, MainWindowHost&, MainWindowState&);
-    const struct { Handler open; ScriptedHost::Shown shown; int changed; } forms[] = {
+    const struct { decltype(&cmdSetAllRel_Click) open; Shown shown; int changed; } forms[] = {
         {lvwSubSystems_Click, {" Radio - row2 Reliability", true, 99.5f, 3}, 1},
         {cmdSetSystemRel_Click, {" Radio Reliabilities", false, 42, 3}, 4},
         {cmdSetAllRel_Click, {"All Reliabilities", false, 100, 1}, kComponentCount},
     };
-    host.system = 7;
-    host.row = 2;
     for (const auto& form : forms) {
         SCOPED_TRACE(std::get<0>(form.shown));
         s().catalogue.ForEach([](int, int, ComponentRecord& c) { c.reliability = 42, c.periodHours = 3; });
         C({7, 2}).reliability = 99.5f;
         const int refills = view.refills;
-        form.open(s(), host, window);
+        form.open(s(), *this, window);
         EXPECT_EQ(view.refills, refills);
-        host.answers = {kZero};
-        form.open(s(), host, window);
-        ASSERT_EQ(host.shown.size(), 2u);
-        EXPECT_EQ(host.shown[1], form.shown);
+        answers = {kZero};
+        form.open(s(), *this, window);
+        EXPECT_EQ(shown, std::vector<Shown>(2, form.shown));
         int changed = 0;
         s().catalogue.ForEach([&](int, int, auto& c) { changed += c.reliability == 0 && c.periodHours == 0; });
         EXPECT_EQ(changed, form.changed);
         EXPECT_EQ(C({7, 2}).bandHigh - C({7, 2}).bandLow, 100000);
-        host.shown.clear();
+        shown.clear();
     }
     EXPECT_EQ(window.selectedRow, 2);
 }
 
 TEST_F(MainWindowModelTest, EnterSpaceOrAClickOnARowOpenTheComponentFormWhoseTestFailureNeedsTheLink) {
-    host.answers = {kTest, kTest, kClear};
-    host.row = 0;  // none selected
-    lvwSubSystems_Click(s(), host, window);
-    host.row = 1;
-    lvwSubSystems_KeyPress(s(), host, window, 'a');
-    EXPECT_TRUE(host.shown.empty());
-    lvwSubSystems_KeyPress(s(), host, window, 13);
-    lvwSubSystems_KeyPress(s(), host, window, 32);
+    answers = {kTest, kTest, kClear};
+    lvwSubSystems_KeyPress(s(), *this, window, 'a');
+    EXPECT_TRUE(shown.empty());
+    lvwSubSystems_KeyPress(s(), *this, window, 13);
+    lvwSubSystems_KeyPress(s(), *this, window, 32);
     EXPECT_EQ(s().failed.count, 1);  // failed already: no second entry
-    EXPECT_TRUE(C({1, 1}).failed);
-    lvwSubSystems_Click(s(), host, window);
+    EXPECT_TRUE(C({7, 2}).failed);
+    lvwSubSystems_Click(s(), *this, window);
     EXPECT_EQ(s().failed.count, 0);
 
     s().connected = false;
-    host.answers = {kTest};
-    lvwSubSystems_Click(s(), host, window);
-    EXPECT_EQ(s().failed.count, 0);
+    answers = {kTest};
+    lvwSubSystems_Click(s(), *this, window);
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(std::tie(desktop.messages[0].text, desktop.messages[0].exclamation),
               std::make_tuple(std::string(kNotConnectedMessage), false));
@@ -122,25 +107,23 @@ TEST_F(MainWindowModelTest, EnterSpaceOrAClickOnARowOpenTheComponentFormWhoseTes
 TEST_F(MainWindowModelTest, ProfilesGoToTheChosenPathAndTheInFlightLockShutsAllButSaving) {
     MemoryFileStore files;
     s().files = &files;
-    cmdSaveAs_Click(s(), host);  // cancelled
+    cmdSaveAs_Click(s(), *this);  // cancelled
     EXPECT_TRUE(files.files.empty() && s().settings.lastProfile.empty());
 
-    host.chosenPath = "C:\\A.wdp";
+    chosenPath = "C:\\A.wdp";
     C({1, 1}).reliability = 99.5f;
     s().settings.hardcoreMode = s().airborne = true;
-    cmdSaveAs_Click(s(), host);
+    cmdSaveAs_Click(s(), *this);
     EXPECT_TRUE(files.files["C:\\A.wdp"].starts_with("1#1#99.5#1\r\n"));
-    EXPECT_EQ(s().settings.lastProfile, "C:\\A.wdp");
 
     C({1, 1}).reliability = 100;
-    host.answers = {kZero, kZero};
-    cmdOpen_Click(s(), host);
-    cmdSetAllRel_Click(s(), host, window);
-    cmdSetSystemRel_Click(s(), host, window);
-    EXPECT_TRUE(host.shown.empty());
+    cmdOpen_Click(s(), *this);
+    cmdSetAllRel_Click(s(), *this, window);
+    cmdSetSystemRel_Click(s(), *this, window);
+    EXPECT_TRUE(shown.empty());
     EXPECT_EQ(C({1, 1}).reliability, 100.0f);
     s().airborne = false;
-    cmdOpen_Click(s(), host);
+    cmdOpen_Click(s(), *this);
     EXPECT_EQ(C({1, 1}).reliability, 99.5f);
 }
 

@@ -3,67 +3,53 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <optional>
+#include <tuple>
 
 #include "ui/model/SettingsDialogModel.h"
 
 namespace wendox::ui {
 namespace {
 
-// For one row chosen and the other two at "None" with both boxes checked:
-// what OK stores in that row's two fields (and 0 in the others'), and how
-// the next opening shows every row.
-TEST(SettingsDialogHotKeyTest, OkStoresEachRowInItsOwnFieldsAndTheNextOpeningShowsIt) {
+// A form's boxes and rows, as one value.
+auto Shown(const SettingsForm& f) {
+    return std::tie(f.displayStatus, f.displayFailures, f.playFailureSound, f.hardcoreMode, f.hotKeys);
+}
+
+// What OK on the ground stores from a form, over a record whose every field
+// was set otherwise (so that none may be kept; Hardcore Mode is in force but
+// not chosen), and how the next opening shows it: each box and row has its
+// own field, and the Hardcore Mode box shows the choice, not the mode in
+// force. "None", or nothing chosen, stores 0 whatever the boxes say.
+TEST(SettingsDialogTest, OkStoresEachBoxAndRowInItsOwnFieldsAndTheNextOpeningShowsThem) {
     const auto& entries = StandardKeyEntries();
     EXPECT_EQ(std::accumulate(entries.begin(), entries.end(), std::string()),
               "None0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    const HotKeyRow none{"None", false, false};
-    const struct { HotKeyRow chosen; std::int32_t key, mods; HotKeyRow reopened; } cases[] = {
-        {{"None", true, false}, 0, 0, none},          {{"", true, true}, 0, 0, none},  // nothing chosen
-        {{"S", true, true}, 83, 3, {"S", true, true}},   {{"0", false, false}, 48, 0, {"0", false, false}},
-        {{"A", true, false}, 65, 1, {"A", true, false}}, {{"Z", false, true}, 90, 2, {"Z", false, true}},
-        {{"Key 186", true, false}, 186, 1, {"Key 186", true, false}},  // a hand-edited code is kept
+    const HotKeyRow none{"None", false, false}, zero{"0", false, false};
+    const struct { SettingsForm chosen; Settings stored; std::optional<SettingsForm> reopened; } cases[] = {
+        {{.displayStatus = true, .hotKeys = {{{"S", true, true}, {"Key 186", true, false}, {"Z", false, true}}}},
+         {.statusHotKey = 83, .statusHotKeyMods = 3, .clearHotKey = 186, .clearHotKeyMods = 1, .activeHotKey = 90,
+          .activeHotKeyMods = 2, .displayUpdate = true, .hardcoreMode = true}, {}},  // a hand-edited code is kept
+        {{.displayFailures = true, .hotKeys = {{{"None", true, true}, {"", true, true}, zero}}},
+         {.activeHotKey = 48, .displayFailures = true, .hardcoreMode = true},
+         SettingsForm{.displayFailures = true, .hotKeys = {{none, none, zero}}}},
+        {{.playFailureSound = true, .hardcoreMode = true, .hotKeys = {{zero, zero, zero}}},
+         {.statusHotKey = 48, .clearHotKey = 48, .activeHotKey = 48, .playFailureSound = true, .hardcoreSetting = true,
+          .hardcoreMode = true}, {}},
     };
-    std::int32_t Settings::*const keys[] = {&Settings::statusHotKey, &Settings::clearHotKey, &Settings::activeHotKey};
-    std::int32_t Settings::*const mods[] = {&Settings::statusHotKeyMods, &Settings::clearHotKeyMods,
-                                            &Settings::activeHotKeyMods};
     for (const auto& c : cases) {
-        for (int row = 0; row < kHotKeyRows; ++row) {
-            SCOPED_TRACE(c.chosen.entry + " in row " + std::to_string(row));
-            Settings settings;  // every field set beforehand, so that none may be kept
-            for (int r = 0; r < kHotKeyRows; ++r) settings.*keys[r] = 'Q', settings.*mods[r] = 3;
-            SettingsForm form;
-            form.hotKeys.fill({"None", true, true});
-            form.hotKeys[row] = c.chosen;
-            EXPECT_EQ(StoreSettingsForm(form, false, settings).message, "");
-            const SettingsDialogModel reopened = SettingsDialogModel::Load(settings);
-            for (int r = 0; r < kHotKeyRows; ++r) {
-                EXPECT_EQ(settings.*keys[r], r == row ? c.key : 0) << "key of row " << r;
-                EXPECT_EQ(settings.*mods[r], r == row ? c.mods : 0) << "mods of row " << r;
-                EXPECT_EQ(reopened.form.hotKeys[r], r == row ? c.reopened : none);
-                EXPECT_GE(reopened.SelectedIndex(r), 0);
-            }
-        }
+        SCOPED_TRACE(c.chosen.hotKeys[kStatusRow].entry);
+        Settings settings{.statusHotKey = 'Q', .statusHotKeyMods = 3, .clearHotKey = 'Q', .clearHotKeyMods = 3,
+                          .activeHotKey = 'Q', .activeHotKeyMods = 3, .displayUpdate = true, .displayFailures = true,
+                          .playFailureSound = true, .hardcoreMode = true};
+        StoreSettingsForm(c.chosen, false, settings);
+        EXPECT_EQ(settings, c.stored);
+        const SettingsDialogModel reopened = SettingsDialogModel::Load(settings);
+        EXPECT_EQ(Shown(reopened.form), Shown(c.reopened.value_or(c.chosen)));
+        for (int r = 0; r < kHotKeyRows; ++r) EXPECT_GE(reopened.SelectedIndex(r), 0) << "row " << r;
     }
     Settings settings{.activeHotKey = 'K', .activeHotKeyMods = 5};  // no pair of boxes shows 5
     EXPECT_EQ(SettingsDialogModel::Load(settings).form.hotKeys[kActiveRow], (HotKeyRow{"K", false, false}));
-}
-
-TEST(SettingsDialogSwitchesTest, EachBoxShowsAndStoresItsOwnSwitch) {
-    bool Settings::*fields[] = {&Settings::displayUpdate, &Settings::displayFailures, &Settings::playFailureSound,
-                                &Settings::hardcoreSetting};
-    bool SettingsForm::*boxes[] = {&SettingsForm::displayStatus, &SettingsForm::displayFailures,
-                                   &SettingsForm::playFailureSound, &SettingsForm::hardcoreMode};
-    for (int i = 0; i < 4; ++i) {
-        Settings settings{.hardcoreMode = true};  // the mode in force is not what the box shows
-        settings.*fields[i] = true;
-        SettingsForm form = SettingsDialogModel::Load(settings).form;
-        for (int j = 0; j < 4; ++j) EXPECT_EQ(form.*boxes[j], i == j) << i << " shown in " << j;
-        if (i == 3) continue;
-        form.*boxes[i] = false;
-        form.*boxes[(i + 1) % 3] = true;
-        StoreSettingsForm(form, true, settings);
-        for (int j = 0; j < 3; ++j) EXPECT_EQ(settings.*fields[j], j == (i + 1) % 3) << i << " stored in " << j;
-    }
 }
 
 TEST(SettingsDialogHardcoreTest, RulesActOnTheSavedChoiceOnlyOnTheGround) {
@@ -77,8 +63,8 @@ TEST(SettingsDialogHardcoreTest, RulesActOnTheSavedChoiceOnlyOnTheGround) {
     };
     for (const auto& c : cases) {
         for (const bool mode : {false, true}) {  // the mode in force neither decides nor changes
-            SCOPED_TRACE(::testing::Message() << "setting " << c.settingBefore << " box " << c.box << " airborne "
-                                              << c.airborne << " mode " << mode);
+            // Traced as the setting, the box, airborne and the mode, each 0 or 1.
+            SCOPED_TRACE(::testing::Message() << c.settingBefore << c.box << c.airborne << mode);
             Settings settings{.hardcoreSetting = c.settingBefore, .hardcoreMode = mode};
             SettingsForm form{.displayFailures = true, .hardcoreMode = c.box};
             form.hotKeys[kStatusRow] = {"S", true, true};
