@@ -8,6 +8,8 @@ namespace wendox {
 
 namespace {
 
+void PutEndMarker(std::uint8_t* at) { PutU32(at, 0); }
+
 std::uint32_t HeaderSize(RecordKind kind) {
     return kind == RecordKind::Read ? kReadHeaderSize : kWriteHeaderSize;
 }
@@ -57,8 +59,6 @@ std::uint8_t* QueueWriteRecord(std::uint8_t* at, PendingTable& table, std::uint3
     PutEndMarker(at + kWriteHeaderSize + size);
     return at + kWriteHeaderSize + size;
 }
-
-void PutEndMarker(std::uint8_t* at) { PutU32(at, 0); }
 
 bool DeliverReply(const std::uint8_t* view, const PendingRecord* records, std::uint32_t count) {
     const std::uint8_t* at = view;

@@ -55,8 +55,6 @@ std::uint8_t* QueueReadRecord(std::uint8_t* at, PendingTable& table, std::uint32
 std::uint8_t* QueueWriteRecord(std::uint8_t* at, PendingTable& table, std::uint32_t offset,
                                std::uint32_t size, const void* source);
 
-void PutEndMarker(std::uint8_t* at);
-
 // Check the server's reply against the first `count` pending records, then
 // copy each read's value to its destination. A header that differs from what
 // was queued, or an end marker gone, rejects the whole reply: nothing is
