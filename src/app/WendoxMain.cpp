@@ -8,6 +8,8 @@
 #include "config/StdioFileStore.h"
 #include "engine/EngineState.h"
 #include "engine/FlightMonitor.h"
+#include "hardcore/MainHardcore.h"
+#include "platform/win32/Win32Companions.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Keyboard.h"
 #include "platform/win32/Win32LinkOs.h"
@@ -16,13 +18,6 @@
 namespace {
 
 constexpr char kInstanceMutex[] = "Wendox.FS2002.RunningInstance";
-
-// Hardcore Mode's watchdog program is not part of Wendox yet: start-up goes
-// on as if it ran already.
-class WatchdogNotYetShipped final : public wendox::WatchdogStarter {
-public:
-    bool StartWatchdog() override { return false; }
-};
 
 int RunMessageLoop(HWND mainWindow) {
     MSG message;
@@ -55,9 +50,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     engine->files = &files;
     wendox::Win32Keyboard keyboard;
     engine->keyboard = &keyboard;
+    wendox::Win32Companions companions(wendox::kMessageTitle);
+    companions.SetOwner(window.Window());
+    engine->companions = &companions;
     window.Attach(*engine);
 
-    WatchdogNotYetShipped watchdog;
+    wendox::ShellWatchdogStarter watchdog(companions);
     if (!wendox::StartUp(*engine, watchdog)) {
         wendox::LinkClose(engine->link);
         CloseHandle(instance);

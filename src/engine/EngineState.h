@@ -17,6 +17,7 @@
 
 namespace wendox {
 
+class Companions;
 class FileStore;
 class Keyboard;
 
@@ -29,6 +30,7 @@ struct EngineState {
     EngineView* view;
     FileStore* files = nullptr;     // where profiles and settings are read and written
     Keyboard* keyboard = nullptr;   // polled for the hot keys
+    Companions* companions = nullptr;  // where Hardcore Mode's watchdog is looked for
     LinkState link;
     Settings settings;
     SettingsFileState settingsFile;  // what start-up learned of the settings file

@@ -22,6 +22,9 @@ public:
     virtual void StartTimer() = 0;
     // The caption above the components list ("Sub-systems (Trainer.wdp)").
     virtual void SetProfileCaption(const std::string& text) = 0;
+    // Unloads the main window as its close command does (the hardcore step,
+    // then the settings saved) and ends the program.
+    virtual void CloseMainWindow() = 0;
 };
 
 }  // namespace wendox

@@ -8,6 +8,7 @@
 #include "engine/Failures.h"
 #include "engine/Schedule.h"
 #include "engine/StatusReport.h"
+#include "hardcore/MainHardcore.h"
 
 namespace wendox {
 
@@ -39,13 +40,6 @@ bool ReadFlightState(EngineState& s, FlightWords& words) {
 void LoseLink(EngineState& s) {
     PlaySound(s, kSoundWarning);
     SetDisconnected(s);
-}
-
-// Hides the components list while the in-flight lock holds, shows it again
-// after.
-void ApplyListLock(EngineState& s) {
-    const bool visible = !InFlightLock(s);
-    if (s.view->ComponentListVisible() != visible) s.view->SetComponentListVisible(visible);
 }
 
 void ComposeHoldOrRoll(EngineState& s) {
@@ -109,7 +103,7 @@ void Tick(EngineState& s) {
     s.simPaused = words.paused != 0;
     s.airborne = words.onGround == 0;
 
-    ApplyListLock(s);
+    if (!HardcoreTickStep(s)) return;  // the program is closing
     ComposeHoldOrRoll(s);
     ApplyFailures(s);
 

@@ -2,10 +2,13 @@
 // the program and the end-to-end tests that drive it.
 #pragma once
 
+#include "hardcore/Companions.h"
+
 namespace wendox::ui {
 
-inline constexpr char kMainWindowClass[] = "ThunderRT6FormDC";
-inline constexpr char kMainWindowCaption[] = "FS2002 Wendox";
+// The watchdog finds the main window by these, so they never change.
+inline constexpr const char* kMainWindowClass = kProgramWindowClass;
+inline constexpr const char* kMainWindowCaption = kWendoxCaption;
 
 // Main window controls.
 inline constexpr int kIdSystems = 101;          // lstSystems

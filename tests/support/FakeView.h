@@ -1,6 +1,7 @@
 // A main window that only remembers what the engine asked of it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ public:
     bool listVisible = true;
     bool timerStarted = false;
     std::string profileCaption = "Sub-systems";
+    int closes = 0;
+    std::function<void()> onClose;  // what closing the real window runs
 
     void FillSystems() override { ++systemsFilled; }
     void RefillComponents() override { ++refills; }
@@ -24,6 +27,10 @@ public:
     void SetComponentListVisible(bool visible) override { listVisible = visible; }
     void StartTimer() override { timerStarted = true; }
     void SetProfileCaption(const std::string& text) override { profileCaption = text; }
+    void CloseMainWindow() override {
+        ++closes;
+        if (onClose) onClose();
+    }
 };
 
 }  // namespace wendox::testing

@@ -58,6 +58,7 @@ public:
     void SetComponentListVisible(bool) override {}
     void StartTimer() override {}
     void SetProfileCaption(const std::string&) override {}
+    void CloseMainWindow() override {}
 };
 
 }  // namespace

@@ -27,6 +27,8 @@ void TestFailure(EngineState& s, int system, int row) {
 }  // namespace
 
 void lvwSubSystems_Click(EngineState& s, MainWindowHost& host, MainWindowState& window) {
+    // The list is hidden under the lock; a key that still reaches it opens nothing.
+    if (InFlightLock(s)) return;
     const int row = host.SelectedComponentRow();
     const int system = host.SelectedSystem();
     ComponentRecord* component = s.catalogue.Find(system, row);
@@ -38,6 +40,8 @@ void lvwSubSystems_Click(EngineState& s, MainWindowHost& host, MainWindowState& 
     const std::string caption =
         std::string(s.catalogue.systems[system - 1].caption) + " -" + host.ComponentRowText(row) + " Reliability";
     host.ShowReliabilityDialog(caption, true, window.dialog);
+    // The aircraft may have taken off while the dialog was open.
+    if (InFlightLock(s)) return;
 
     // Applied to the system and row chosen when the dialog opened.
     if (window.dialog.test) {
@@ -63,7 +67,7 @@ void cmdSetSystemRel_Click(EngineState& s, MainWindowHost& host, MainWindowState
     window.dialog.reliability = record.components[0].reliability;
     window.dialog.hours = record.components[0].periodHours;
     host.ShowReliabilityDialog(std::string(record.caption) + " Reliabilities", false, window.dialog);
-    if (!window.dialog.accepted) return;
+    if (!window.dialog.accepted || InFlightLock(s)) return;
     for (int c = 0; c < record.componentCount; ++c) Store(record.components[c], window.dialog);
     RefreshComponents(s, false);
 }
@@ -73,7 +77,7 @@ void cmdSetAllRel_Click(EngineState& s, MainWindowHost& host, MainWindowState& w
     window.dialog.reliability = 100.0f;
     window.dialog.hours = 1.0f;
     host.ShowReliabilityDialog(kAllReliabilitiesCaption, false, window.dialog);
-    if (!window.dialog.accepted) return;
+    if (!window.dialog.accepted || InFlightLock(s)) return;
     s.catalogue.ForEach([&](int, int, ComponentRecord& c) { Store(c, window.dialog); });
     RefreshComponents(s, false);
 }
@@ -83,7 +87,7 @@ void cmdClearFailures_Click(EngineState& s) { ClearAllFailures(s, false); }
 void cmdOpen_Click(EngineState& s, MainWindowHost& host) {
     if (InFlightLock(s)) return;
     const auto path = host.ChooseProfile(false);
-    if (!path) return;
+    if (!path || InFlightLock(s)) return;
     s.settings.lastProfile = *path;
     ReadProfile(s, *s.files);
 }

@@ -6,6 +6,7 @@
 
 #include "config/SettingsFile.h"
 #include "engine/FlightMonitor.h"
+#include "hardcore/MainHardcore.h"
 #include "platform/win32/LateBinding.h"
 #include "ui/WindowIds.h"
 #include "ui/model/ComponentRows.h"
@@ -205,6 +206,9 @@ void MainWindow::SetStatusCaption(const std::string& text) { SetWindowTextA(stat
 bool MainWindow::ComponentListVisible() { return IsWindowVisible(components_) != FALSE; }
 
 void MainWindow::SetComponentListVisible(bool visible) {
+    // A hidden list keeps no keyboard focus: it goes to the systems list.
+    if (!visible && GetFocus() == components_) SetFocus(systems_);
+    if (!visible && focus_ == components_) focus_ = systems_;
     ShowWindow(components_, visible ? SW_SHOW : SW_HIDE);
     for (HWND label : notice_) ShowWindow(label, visible ? SW_HIDE : SW_SHOW);
 }
@@ -212,6 +216,8 @@ void MainWindow::SetComponentListVisible(bool visible) {
 void MainWindow::StartTimer() { SetTimer(window_, kTickTimerId, 1000, nullptr); }
 
 void MainWindow::SetProfileCaption(const std::string& text) { SetWindowTextA(subSystemsLabel_, text.c_str()); }
+
+void MainWindow::CloseMainWindow() { SendMessageA(window_, WM_CLOSE, 0, 0); }
 
 // MainWindowHost ------------------------------------------------------------
 
@@ -264,6 +270,7 @@ void MainWindow::Unload() {
     if (engine_ == nullptr || unloaded_) return;
     unloaded_ = true;
     KillTimer(window_, kTickTimerId);
+    Form_QueryUnload(*engine_);
     if (engine_->files != nullptr) SaveSettings(*engine_, *engine_->files);
 }
 

@@ -40,6 +40,7 @@ public:
     void SetComponentListVisible(bool visible) override;
     void StartTimer() override;
     void SetProfileCaption(const std::string& text) override;
+    void CloseMainWindow() override;
 
     // MainWindowHost
     int SelectedSystem() override;
@@ -57,7 +58,8 @@ private:
     // lstSystems_Click: the components of the selected system, first row selected.
     void FillComponentList();
     void PaintBackground(HDC dc);
-    // Form_Unload: the timer stops and the settings are saved, once.
+    // Form_QueryUnload, then Form_Unload (the settings saved), once: the
+    // timer stops first, so no tick runs while the window goes.
     void Unload();
 
     HWND window_ = nullptr;
