@@ -1,6 +1,30 @@
 #include "standin/core/FlightModel.h"
 
+#include <algorithm>
+
 namespace wendox::standin {
+
+namespace {
+
+constexpr double kTwoTo32 = 4294967296.0;
+constexpr double kLatitudeUnitsPerDegree = 10001750.0 * kTwoTo32 / 90.0;
+constexpr double kLongitudeUnitsPerDegree = kTwoTo32 * kTwoTo32 / 360.0;
+
+std::uint64_t Raw(double units) { return static_cast<std::uint64_t>(static_cast<std::int64_t>(units)); }
+
+}  // namespace
+
+Position AircraftPosition(const ServerCore& sim) {
+    return {static_cast<double>(sim.SignedValue(simvar::Latitude)) / kLatitudeUnitsPerDegree,
+            static_cast<double>(sim.SignedValue(simvar::Longitude)) / kLongitudeUnitsPerDegree,
+            static_cast<double>(sim.SignedValue(simvar::Altitude)) / kTwoTo32};
+}
+
+void PlaceAircraft(ServerCore& sim, const Position& position) {
+    sim.SetValue(simvar::Latitude, Raw(position.latitudeDegrees * kLatitudeUnitsPerDegree));
+    sim.SetValue(simvar::Longitude, Raw(position.longitudeDegrees * kLongitudeUnitsPerDegree));
+    sim.SetValue(simvar::Altitude, Raw(position.altitudeMetres * kTwoTo32));
+}
 
 void StartFlight(ServerCore& sim) {
     sim.SetValue(simvar::EngineCount, 2);
@@ -17,17 +41,30 @@ void StartFlight(ServerCore& sim) {
     sim.SetValue(simvar::Alternator2, 1);
     sim.SetValue(simvar::TankLeft, kFuelFull * 3 / 4);
     sim.SetValue(simvar::TankRight, kFuelFull * 3 / 4);
+    sim.SetValue(simvar::SlewMode, 0);
+    PlaceAircraft(sim, {kHomeLatitude, kHomeLongitude, kHomeElevationMetres});
 }
 
 void TakeOff(ServerCore& sim) {
+    const bool climbs = !IsAirborne(sim);
     sim.SetValue(simvar::OnGround, 0);
     sim.SetValue(simvar::GearControl, 0);
     sim.SetValue(simvar::FlapsControl, 0);
+    if (!climbs) return;
+    Position position = AircraftPosition(sim);
+    position.altitudeMetres += kCruiseHeightMetres;
+    PlaceAircraft(sim, position);
 }
 
 void Land(ServerCore& sim) {
+    const bool descends = IsAirborne(sim);
     sim.SetValue(simvar::OnGround, 1);
     sim.SetValue(simvar::GearControl, kGearDown);
+    if (!descends) return;
+    // Down to the ground beneath, wherever that is (sea level at the origin).
+    Position position = AircraftPosition(sim);
+    position.altitudeMetres = std::max(0.0, position.altitudeMetres - kCruiseHeightMetres);
+    PlaceAircraft(sim, position);
 }
 
 void Pause(ServerCore& sim) { sim.SetValue(simvar::Paused, 1); }

@@ -11,7 +11,10 @@ namespace {
 
 enum class Format {
     Decimal,
-    Signed,       // trim and the 8-byte position values
+    Signed,       // trim
+    Latitude,     // 8-byte position values, in degrees and metres
+    Longitude,
+    Altitude,
     Hex,          // bit sets
     Fuel,         // raw level and percent of a full tank
     Flag,         // failure flag: alert when set
@@ -41,6 +44,15 @@ std::string FormatValue(const ServerCore& core, SimVariable variable, Format for
                           static_cast<unsigned long long>(level * 100 / kFuelFull));
             break;
         }
+        case Format::Latitude:
+            std::snprintf(text, sizeof text, "%.4f deg", AircraftPosition(core).latitudeDegrees);
+            break;
+        case Format::Longitude:
+            std::snprintf(text, sizeof text, "%.4f deg", AircraftPosition(core).longitudeDegrees);
+            break;
+        case Format::Altitude:
+            std::snprintf(text, sizeof text, "%.0f m", AircraftPosition(core).altitudeMetres);
+            break;
         case Format::Decimal:
         case Format::Flag:
             std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(core.Value(variable)));
@@ -49,7 +61,14 @@ std::string FormatValue(const ServerCore& core, SimVariable variable, Format for
     return text;
 }
 
+bool AtOrigin(const ServerCore& core) {
+    return core.Value(simvar::Latitude) == 0 && core.Value(simvar::Longitude) == 0 && core.Value(simvar::Altitude) == 0;
+}
+
 bool IsAlert(const ServerCore& core, const Row& row) {
+    // The move to the origin has been made.
+    if (row.format == Format::Latitude || row.format == Format::Longitude || row.format == Format::Altitude)
+        return AtOrigin(core);
     const bool isSet = core.Value(row.variable) != 0;
     if (row.format == Format::Flag || row.format == Format::FlagHex) return isSet;
     return isSet && (row.variable.offset == simvar::ControlDisconnect.offset ||
@@ -137,11 +156,11 @@ std::vector<PanelColumn> BuildFlightPanel(const ServerCore& core) {
                {"Center 3", TankCenter3, F::Fuel},
                {"External 1", TankExternal1, F::Fuel},
                {"External 2", TankExternal2, F::Fuel}}),
-        Group(core, "Slew and position (raw)",
+        Group(core, "Slew and position",
               {{"Slew mode", SlewMode, F::Decimal},
-               {"Latitude", Latitude, F::Signed},
-               {"Longitude", Longitude, F::Signed},
-               {"Altitude", Altitude, F::Signed}})};
+               {"Latitude", Latitude, F::Latitude},
+               {"Longitude", Longitude, F::Longitude},
+               {"Altitude", Altitude, F::Altitude}})};
 
     return {autopilotAndSwitches, failuresAndControls, enginesFuelAndPosition};
 }

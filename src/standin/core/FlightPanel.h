@@ -15,7 +15,7 @@ struct PanelLine {
     std::uint32_t offset;
     std::string name;
     std::string value;
-    bool alert;  // a failure in force: a flag set, a control disconnected, slew on
+    bool alert;  // a failure in force (a flag set, a control disconnected), slew on, or the aircraft moved to the origin
 };
 
 struct PanelGroup {

@@ -7,6 +7,7 @@
 #include "engine/Failures.h"
 #include "engine/FlightMonitor.h"
 #include "standin/core/FlightModel.h"
+#include "support/FakeCompanions.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeLinkOs.h"
 #include "support/FakeView.h"
@@ -24,7 +25,11 @@ inline constexpr Id kTankCenter{5, 2}, kInstAirspeed{6, 1}, kTransponder{7, 4};
 
 class EngineFixture : public ::testing::Test {
 protected:
-    EngineFixture() { standin::StartFlight(server); }
+    EngineFixture() {
+        standin::StartFlight(server);
+        state.companions = &companions;
+        companions.windows = {kWatchdogCaption};  // the watchdog runs
+    }
 
     EngineState& s() { return state; }
     ComponentRecord& C(Id id) { return *state.catalogue.Find(id.system, id.component); }
@@ -51,6 +56,7 @@ protected:
     FakeDesktop desktop;
     FakeView view;
     FakeWatchdog watchdog;
+    FakeCompanions companions;
     EngineState state{os, desktop, view};
 };
 

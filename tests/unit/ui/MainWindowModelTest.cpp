@@ -1,6 +1,7 @@
 // The main window's rows, lamps and texts, and what its handlers do with the
 // reliability dialog's result.
 #include <deque>
+#include <functional>
 
 #include "engine/EngineFixture.h"
 #include "support/MemoryFileStore.h"
@@ -25,15 +26,20 @@ protected:
     std::string ComponentRowText(int r) override { return " row" + std::to_string(r); }
     void ShowReliabilityDialog(const std::string& caption, bool testAndClear, DialogValues& values) override {
         shown.push_back({caption, testAndClear, values.reliability, values.hours});
+        if (whileOpen) whileOpen();
         values = answers.empty() ? DialogValues{} : answers.front();
         if (!answers.empty()) answers.pop_front();
     }
-    std::optional<std::string> ChooseProfile(bool) override { return chosenPath; }
+    std::optional<std::string> ChooseProfile(bool) override {
+        if (whileOpen) whileOpen();
+        return chosenPath;
+    }
 
     int system = 7, row = 2;  // Radio, its second component
     std::deque<DialogValues> answers;
     std::vector<Shown> shown;
     std::optional<std::string> chosenPath;  // nothing: the user cancels
+    std::function<void()> whileOpen;        // what happens while a dialog is open
     MainWindowState window;
 };
 
@@ -125,6 +131,44 @@ TEST_F(MainWindowModelTest, ProfilesGoToTheChosenPathAndTheInFlightLockShutsAllB
     s().airborne = false;
     cmdOpen_Click(s(), *this);
     EXPECT_EQ(C({1, 1}).reliability, 99.5f);
+}
+
+// A dialog opened on the ground and closed after take-off under Hardcore
+// Mode applies nothing of what was chosen in it, silently. The list, hidden
+// in flight, opens no dialog at all.
+TEST_F(MainWindowModelTest, ADialogClosedAfterTakeOffUnderTheLockAppliesNothing) {
+    MemoryFileStore files;
+    s().files = &files;
+    files.files["C:\\A.wdp"] = "1#1#0#0\r\n";
+    chosenPath = "C:\\A.wdp";
+    s().settings.hardcoreMode = true;
+    Fail({7, 2});
+    desktop.played.clear();  // the connection's sound
+    const auto open = [](EngineState& e, MainWindowHost& h, MainWindowState&) { cmdOpen_Click(e, h); };
+    const struct { decltype(&cmdSetAllRel_Click) open; DialogValues answer; } cases[] = {
+        {lvwSubSystems_Click, kZero}, {lvwSubSystems_Click, kClear}, {cmdSetSystemRel_Click, kZero},
+        {cmdSetAllRel_Click, kZero}, {open, {}},
+    };
+    for (const auto& c : cases) {
+        s().airborne = false;
+        whileOpen = [&] { s().airborne = true; };
+        answers = {c.answer};
+        const std::size_t opened = shown.size();
+        const int refills = view.refills;
+        c.open(s(), *this, window);
+        EXPECT_EQ(shown.size(), opened + (c.answer.accepted || c.answer.clear ? 1u : 0u));
+        EXPECT_EQ(view.refills, refills);
+    }
+    int changed = 0;
+    s().catalogue.ForEach([&](int, int, auto& c) { changed += c.reliability == 0 || c.periodHours == 0; });
+    EXPECT_EQ(changed, 0);
+    EXPECT_TRUE(C({7, 2}).failed);
+    EXPECT_TRUE(s().settings.lastProfile.empty());
+    EXPECT_TRUE(desktop.messages.empty() && desktop.played.empty());
+
+    whileOpen = nullptr;
+    lvwSubSystems_Click(s(), *this, window);
+    EXPECT_EQ(shown.size(), 4u);
 }
 
 }  // namespace

@@ -1,0 +1,128 @@
+// Wendox's side of Hardcore Mode: the watchdog started before Wendox runs
+// and looked for in flight, and the move to the origin on every escape.
+#include "engine/EngineFixture.h"
+#include "hardcore/MainHardcore.h"
+#include "hardcore/Slew.h"
+#include "support/SlewLog.h"
+
+namespace wendox::testing {
+namespace {
+
+using Start = FakeCompanions::Start;
+
+class HardcoreTest : public EngineFixture {
+protected:
+    // Started with Hardcore Mode in force and the watchdog's window there;
+    // closing the main window runs its hardcore step, as the real one does.
+    void SetUp() override {
+        StartUp();
+        s().settings.hardcoreMode = true;
+        view.onClose = [this] { Form_QueryUnload(s()); };
+        server.ClearWrites();
+    }
+    std::string Moves(std::initializer_list<unsigned long long> times) const {
+        std::string log;
+        for (auto ms : times) log += (log.empty() ? "" : "\n") + MoveAt(ms);
+        return log;
+    }
+};
+
+TEST_F(HardcoreTest, TheMoveIsThreeExchangesOfSlewPositionAndSlewOffRepeatedThreeTimesASecondApart) {
+    const std::uint32_t exchanges = server.ExchangeCount();
+    const std::uint64_t start = os.nowMs;
+    SlewToOriginThreeTimes(s().link);
+    EXPECT_EQ(SlewLog(server), Moves({start, start + 1000, start + 2000}));
+    EXPECT_EQ(server.ExchangeCount() - exchanges, 9u);
+    EXPECT_EQ(os.nowMs, start + 2000);  // no pause after the last move
+    const standin::Position at = standin::AircraftPosition(server);
+    EXPECT_EQ(std::tie(at.latitudeDegrees, at.longitudeDegrees, at.altitudeMetres), std::make_tuple(0.0, 0.0, 0.0));
+}
+
+// A simulator that hangs is waited for through one exchange's retries, not
+// through each of the nine.
+TEST_F(HardcoreTest, AnUnansweredMoveGivesUpTheRestOfTheMoves) {
+    os.failedSends = 1000;
+    const std::uint32_t sends = os.sends;
+    SlewToOriginThreeTimes(s().link);
+    EXPECT_EQ(os.sends - sends, kSendRetries + 1);
+}
+
+// The closing moves the aircraft only under the in-flight lock: Hardcore
+// Mode in force for this run (not merely chosen for the next) and airborne.
+TEST_F(HardcoreTest, ClosingMovesTheAircraftOnlyUnderTheInFlightLock) {
+    const struct { bool mode, setting, airborne; int moves; } cases[] = {
+        {true, true, true, 3}, {true, false, true, 3}, {true, true, false, 0}, {false, true, true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.mode << c.setting << c.airborne);
+        s().settings.hardcoreMode = c.mode;
+        s().settings.hardcoreSetting = c.setting;
+        s().airborne = c.airborne;
+        server.ClearWrites();
+        Form_QueryUnload(s());
+        EXPECT_EQ(static_cast<int>(server.WritesTo(simvar::SlewMode).size()), 2 * c.moves);
+    }
+}
+
+TEST_F(HardcoreTest, StartingEndsThisRunUnlessTheWatchdogRunsAlready) {
+    const std::string kWatchdog = kWatchdogProgram;
+    const std::vector<Start> none, watchdog{{kWatchdog, ShowState::Minimized}};
+    const struct { bool running, startFails; bool ends; std::vector<Start> starts; std::vector<std::string> messages; } cases[] = {
+        {true, false, false, none, {}},
+        {false, false, true, watchdog, {}},
+        {false, true, true, watchdog, {kWatchdogNotStarted}},
+    };
+    for (const auto& c : cases) {
+        FakeCompanions shell;
+        if (c.running) shell.windows = {kWatchdogCaption};
+        if (c.startFails) shell.failingStarts = {kWatchdog};
+        EXPECT_EQ(ShellWatchdogStarter(shell).StartWatchdog(), c.ends);
+        EXPECT_EQ(shell.starts, c.starts);
+        EXPECT_EQ(shell.messages, c.messages);
+    }
+}
+
+// In flight the list hides and the watchdog is looked for each tick; on the
+// ground, or in a tick that could not read the flight state, it is not.
+// Once the watchdog is gone the main window closes, with the moves, and the
+// tick ends there.
+TEST_F(HardcoreTest, InFlightTheListHidesAndAMissingWatchdogClosesWendoxWithTheMoves) {
+    Ticks(1);
+    EXPECT_TRUE(view.listVisible);
+    EXPECT_EQ(companions.lookups, 0);
+
+    standin::TakeOff(server);
+    Fail(kApMaster);
+    Ticks(2);
+    EXPECT_FALSE(view.listVisible);
+    EXPECT_EQ(companions.lookups, 2);
+
+    server.SetMisbehaviour({.answer = 0});  // the read fails: the lock and the list stay
+    Ticks(1);
+    EXPECT_EQ(companions.lookups, 2);
+    EXPECT_FALSE(view.listVisible);
+    EXPECT_EQ(s().failed.count, 1);
+    server.SetMisbehaviour({});
+    Ticks(2);  // reconnect, then a good read
+    EXPECT_EQ(companions.lookups, 3);
+
+    standin::Land(server);
+    Ticks(1);
+    EXPECT_TRUE(view.listVisible);
+    EXPECT_EQ(companions.lookups, 3);
+
+    standin::TakeOff(server);
+    Ticks(1);
+    companions.windows.clear();
+    server.ClearWrites();
+    const std::size_t statuses = view.captions.size();
+    const std::uint64_t closing = os.nowMs + 1000;
+    Ticks(1);
+    EXPECT_EQ(view.closes, 1);
+    EXPECT_EQ(SlewLog(server), Moves({closing, closing + 1000, closing + 2000}));
+    EXPECT_TRUE(server.WritesTo(simvar::ApMaster).empty());  // the tick ended at the closing
+    EXPECT_EQ(view.captions.size(), statuses);
+}
+
+}  // namespace
+}  // namespace wendox::testing

@@ -1,0 +1,131 @@
+// The watchdog wendoxhc: its start-up decision, its watch over the flight and
+// over Wendox's window, and its move to the origin.
+#include <gtest/gtest.h>
+
+#include "standin/core/FlightModel.h"
+#include "support/FakeCompanions.h"
+#include "support/FakeLinkOs.h"
+#include "support/SlewLog.h"
+#include "watchdog/Watchdog.h"
+
+namespace wendox::testing {
+namespace {
+
+using namespace watchdog;
+using Start = FakeCompanions::Start;
+
+class WatchdogTest : public ::testing::Test {
+protected:
+    WatchdogTest() {
+        standin::StartFlight(server);
+        companions.windows = {kWendoxCaption};
+    }
+    // One tick a second later; true while the watchdog goes on.
+    bool Tick() {
+        os.nowMs += 1000;
+        return tmrTimer_Timer(w, companions);
+    }
+
+    standin::ServerCore server;
+    FakeLinkOs os{server};
+    FakeCompanions companions;
+    WatchdogState w{os};
+};
+
+TEST_F(WatchdogTest, StartsAsTheGuardBesideWendoxOrHandsOverToWendoxAndAFreshWatchdog) {
+    const std::string kWendox = kWendoxProgram, kWatchdog = kWatchdogProgram;
+    const Start wendox{kWendox, ShowState::Normal}, fresh{kWatchdog, ShowState::Minimized};
+    const struct {
+        bool wendoxRunning;
+        std::set<std::string> failing;
+        Role role;
+        std::vector<Start> starts;
+        std::vector<std::uint32_t> pauses;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {true, {}, Role::Guard, {}, {1000}, {}},
+        {false, {}, Role::HandedOver, {wendox, fresh}, {1000, 1000}, {}},
+        {false, {kWendox}, Role::HandedOver, {wendox}, {1000}, {kWendoxNotStarted}},
+        {false, {kWatchdog}, Role::HandedOver, {wendox, fresh}, {1000, 1000}, {kWatchdogNotStarted}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.wendoxRunning << c.failing.size() << c.messages.size());
+        FakeLinkOs clock{server};
+        WatchdogState copy{clock};
+        FakeCompanions shell;
+        if (c.wendoxRunning) shell.windows = {kWendoxCaption};
+        shell.failingStarts = c.failing;
+        EXPECT_EQ(Form_Load(copy, shell), c.role);
+        EXPECT_EQ(shell.starts, c.starts);
+        // The guard's link pauses on its own as it opens.
+        clock.pauses.resize(c.role == Role::Guard ? 1 : clock.pauses.size());
+        EXPECT_EQ(clock.pauses, c.pauses);
+        EXPECT_EQ(shell.messages, c.messages);
+        EXPECT_EQ(copy.connected, c.role == Role::Guard);  // only the guard connects
+        LinkClose(copy.link);
+    }
+}
+
+// Airborne once is airborne for good; a tick that connects reads nothing; an
+// exchange that fails counts as airborne.
+TEST_F(WatchdogTest, TheGuardRemembersAnyFlightAndConnectsOnTheTickAfterTheSimulatorAppears) {
+    os.serverRunning = false;
+    standin::TakeOff(server);
+    ASSERT_EQ(Form_Load(w, companions), Role::Guard);
+    EXPECT_FALSE(w.connected);
+    EXPECT_TRUE(Tick());
+    EXPECT_FALSE(w.connected);
+    os.serverRunning = true;
+    EXPECT_TRUE(Tick());
+    EXPECT_TRUE(w.connected);
+    EXPECT_FALSE(w.beenAirborne);  // the connecting tick read nothing
+
+    standin::Land(server);
+    Tick();
+    EXPECT_FALSE(w.beenAirborne);
+    standin::TakeOff(server);
+    Tick();
+    EXPECT_TRUE(w.beenAirborne);
+    standin::Land(server);
+    Tick();
+    EXPECT_TRUE(w.beenAirborne);
+
+    LinkClose(w.link);
+    WatchdogState other{os};
+    WatchdogConnect(other);
+    os.failedSends = kSendRetries + 1;
+    const std::uint32_t sends = os.sends;
+    tmrTimer_Timer(other, companions);
+    EXPECT_EQ(os.sends - sends, kSendRetries + 1);  // one exchange's retries, then the tick is over
+    EXPECT_TRUE(other.beenAirborne);
+    EXPECT_TRUE(other.connected);  // never marked disconnected again
+    LinkClose(other.link);
+}
+
+// Wendox's window gone: after a flight the aircraft is moved three times a
+// second apart as the watchdog closes; without one, or without ever reaching
+// the simulator, it is not.
+TEST_F(WatchdogTest, WendoxGoneEndsTheWatchWithTheMovesOnlyAfterAFlight) {
+    for (const bool flown : {false, true}) {
+        SCOPED_TRACE(flown);
+        WatchdogState guard{os};
+        companions.windows = {kWendoxCaption};
+        ASSERT_EQ(Form_Load(guard, companions), Role::Guard);
+        if (flown) standin::TakeOff(server);
+        os.nowMs += 1000;
+        EXPECT_TRUE(tmrTimer_Timer(guard, companions));
+        standin::Land(server);
+        companions.windows.clear();
+        server.ClearWrites();
+        os.nowMs += 1000;
+        EXPECT_FALSE(tmrTimer_Timer(guard, companions));
+        Form_QueryUnload(guard);
+        const std::uint64_t t = os.nowMs - 2000;
+        EXPECT_EQ(SlewLog(server),
+                  flown ? MoveAt(t) + "\n" + MoveAt(t + 1000) + "\n" + MoveAt(t + 2000) : std::string{});
+        LinkClose(guard.link);
+    }
+}
+
+}  // namespace
+}  // namespace wendox::testing
