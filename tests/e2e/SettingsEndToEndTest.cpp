@@ -49,25 +49,6 @@ struct HtmOpenRecorder {
 
 class SettingsEndToEnd : public WendoxFixture {
 protected:
-    // Holds the keys down until `done` or the time is up, then lets go. Like
-    // a keyboard held down, the presses repeat.
-    static bool HoldKeys(std::initializer_list<WORD> keys, const std::function<bool()>& done, DWORD timeoutMs) {
-        const ULONGLONG until = GetTickCount64() + timeoutMs;
-        bool seen = false;
-        while (!seen && GetTickCount64() < until) {
-            for (WORD key : keys) Key(key, true);
-            seen = WaitUntil(done, 250);
-        }
-        for (WORD key : keys) Key(key, false);
-        return seen;
-    }
-    void FocusSimulator() {
-        HWND window = simulator->Window();
-        ShowWindow(window, SW_SHOW);
-        SetForegroundWindow(window);
-        WaitUntil([&] { return GetForegroundWindow() == window; }, 5000);
-    }
-
     HWND options = nullptr;
 };
 

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <fstream>
+#include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -31,7 +33,8 @@ protected:
     // Starts wendox.exe and waits for its main window.
     HWND StartWendox() {
         wendox = std::make_unique<RunningProgram>(folder.Path("wendox.exe"), std::vector<std::string>{});
-        WaitUntil([&] { return (main = FindProcessWindow(wendox->ProcessId(), ui::kMainWindowClass,
+        wendoxProcess = wendox->ProcessId();
+        WaitUntil([&] { return (main = FindProcessWindow(wendoxProcess, ui::kMainWindowClass,
                                                          ui::kMainWindowCaption)) != nullptr; },
                   kStartTimeoutMs);
         return main;
@@ -47,7 +50,7 @@ protected:
         HWND found = nullptr;
         WaitUntil(
             [&] {
-                found = FindProcessWindow(wendox->ProcessId(), className, caption);
+                found = FindProcessWindow(wendoxProcess, className, caption);
                 return found != nullptr && IsWindowVisible(found);
             },
             timeoutMs);
@@ -99,11 +102,32 @@ protected:
         Key(key, true);
         Key(key, false);
     }
+    // Holds the keys down until `done` or the time is up, then lets go. Like
+    // a keyboard held down, the presses repeat.
+    static bool HoldKeys(std::initializer_list<WORD> keys, const std::function<bool()>& done, DWORD timeoutMs) {
+        const ULONGLONG until = GetTickCount64() + timeoutMs;
+        bool seen = false;
+        while (!seen && GetTickCount64() < until) {
+            for (WORD key : keys) Key(key, true);
+            seen = WaitUntil(done, 250);
+        }
+        for (WORD key : keys) Key(key, false);
+        return seen;
+    }
+    // The stand-in's window shown and given the keyboard, as the pilot flies.
+    void FocusSimulator() {
+        HWND window = simulator->Window();
+        ShowWindow(window, SW_SHOW);
+        SetForegroundWindow(window);
+        WaitUntil([&] { return GetForegroundWindow() == window; }, 5000);
+    }
 
     standin::ServerCore server;
     std::unique_ptr<standin::StandinThread> simulator;
-    ProgramCopy folder{{"wendox.exe", "Wendox.htm", "sound_ok.wav", "sound_warning.wav", "sound_failure.wav"}};
+    ProgramCopy folder{{"wendox.exe", "wendoxhc.exe", "Wendox.htm", "sound_ok.wav", "sound_warning.wav",
+                        "sound_failure.wav"}};
     std::unique_ptr<RunningProgram> wendox;
+    DWORD wendoxProcess = 0;
     HWND main = nullptr;
 };
 
