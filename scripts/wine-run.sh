@@ -25,6 +25,7 @@ export WINEDLLOVERRIDES="mscoree=;mshtml="
 ) 9>"$WINEPREFIX.lock"
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@" 2> >(grep -v -e '^XIO:' -e 'after [0-9]* requests' -e '^X connection to' >&2)
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$(cd "$(dirname "$0")" && pwd)/screenshot-service.sh" "$build/screenshots" \
+    wine "$@" 2> >(grep -v -e '^XIO:' -e 'after [0-9]* requests' -e '^X connection to' >&2)
 fi
 exec wine "$@"

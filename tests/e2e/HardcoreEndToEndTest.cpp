@@ -149,10 +149,11 @@ TEST_F(HardcoreEndToEnd, InFlightNothingIsUndoneAndKillingWendoxMovesTheAircraft
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(ui::kIdNoticeFirst)); }, 1000));
     EXPECT_EQ(ItemText(main, ui::kIdNoticeFirst), "Hardcore Mode ON.");
     EXPECT_TRUE(WaitForStatus("Operational. Hardcore Mode.")) << Status();
+    ASSERT_TRUE(BringForward(main));
+    Sleep(500);  // painted
     SaveWindowBitmap(main, ScreenshotPath("main-hardcore-in-flight.bmp"));
 
     // In flight the buttons that would undo a failure do nothing at all.
-    ASSERT_TRUE(BringForward(main));
     for (int button : {ui::kIdClearFailures, ui::kIdSetAll, ui::kIdSetSystem, ui::kIdOpenProfile})
         Click(Control(button));
     EXPECT_FALSE(WaitUntil([&] { return AnotherWindowShows(); }, 2500)) << "a window opened";

@@ -84,10 +84,31 @@ HWND FindProcessWindow(DWORD processId, const char* className, const char* capti
     return nullptr;
 }
 
+namespace {
+
+// Under wine a program sees on the screen only what its own windows drew:
+// when the screenshot service runs beside it (scripts/screenshot-service.sh),
+// it takes the shot from the X display instead.
+bool ShotFromService(const RECT& rect, const std::string& path) {
+    if (GetEnvironmentVariableA("WENDOX_SCREENSHOT_SERVICE", nullptr, 0) == 0) return false;
+    const std::string request = path + ".request";
+    DeleteFileA(path.c_str());
+    if (std::FILE* file = std::fopen(request.c_str(), "w")) {
+        std::fprintf(file, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+        std::fclose(file);
+    }
+    const bool served = WaitUntil([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }, 10000);
+    DeleteFileA(request.c_str());
+    return served && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
 bool SaveWindowBitmap(HWND window, const std::string& path) {
     RECT rect;
     if (!GetWindowRect(window, &rect)) return false;
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (ShotFromService(rect, path)) return true;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
