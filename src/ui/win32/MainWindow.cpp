@@ -67,15 +67,7 @@ MainWindow::~MainWindow() {
 bool MainWindow::Create() {
     greyBrush_ = CreateSolidBrush(kWindowGrey);
     greenBrush_ = CreateSolidBrush(kDarkGreen);
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
-    windowClass.hbrBackground = greyBrush_;
-    windowClass.lpszClassName = kMainWindowClass;
-    if (RegisterClassExA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    if (!RegisterWindowClass(kMainWindowClass, Procedure, greyBrush_)) return false;
 
     window_ = CreateWindowExA(0, kMainWindowClass, kMainWindowCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100,
                               100, nullptr, nullptr, GetModuleHandleA(nullptr), this);

@@ -65,14 +65,8 @@ bool RegisterModalDialogClass(const char* className, WNDPROC procedure) {
     existing.cbSize = sizeof existing;
     if (GetClassInfoExA(instance, className, &existing)) return true;
 
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = CreateSolidBrush(kDialogGrey);  // kept for the life of the program, as the class is
-    wc.lpszClassName = className;
-    return RegisterClassExA(&wc) != 0;
+    // The brush is kept for the life of the program, as the class is.
+    return RegisterWindowClass(className, procedure, CreateSolidBrush(kDialogGrey));
 }
 
 HWND CreateModalDialog(const char* className, const char* caption, HWND owner, int clientWidthTwips,

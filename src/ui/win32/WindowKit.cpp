@@ -61,6 +61,18 @@ HBRUSH ColourTable::Answer(HDC dc, HWND control) {
     return Brush(it->second.back);
 }
 
+bool RegisterWindowClass(const char* className, WNDPROC procedure, HBRUSH background) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = className;
+    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
 HWND MakeControl(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle,
                  const TwipsRect& place, int id, int dpi, HFONT font) {
     HWND control = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style,

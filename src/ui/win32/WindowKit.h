@@ -70,6 +70,10 @@ private:
     std::map<COLORREF, HBRUSH> brushes_;
 };
 
+// Registers a window class of this program with the arrow cursor and the
+// application's icon; a class registered already is used again.
+bool RegisterWindowClass(const char* className, WNDPROC procedure, HBRUSH background);
+
 // Creates a child control at a place given in twips.
 HWND MakeControl(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle,
                  const TwipsRect& place, int id, int dpi, HFONT font);

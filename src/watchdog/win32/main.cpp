@@ -62,15 +62,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 HWND CreateWatchdogWindow(WatchdogProgram& program) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kProgramWindowClass;
-    if (RegisterClassExA(&windowClass) == 0) return nullptr;
+    if (!ui::RegisterWindowClass(kProgramWindowClass, Procedure, GetSysColorBrush(COLOR_BTNFACE))) return nullptr;
 
     HWND window = CreateWindowExA(0, kProgramWindowClass, kWatchdogCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                                   100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), &program);
