@@ -20,23 +20,7 @@ protected:
         view.onClose = [this] { Form_QueryUnload(s()); };
         server.ClearWrites();
     }
-    std::string Moves(std::initializer_list<unsigned long long> times) const {
-        std::string log;
-        for (auto ms : times) log += (log.empty() ? "" : "\n") + MoveAt(ms);
-        return log;
-    }
 };
-
-TEST_F(HardcoreTest, TheMoveIsThreeExchangesOfSlewPositionAndSlewOffRepeatedThreeTimesASecondApart) {
-    const std::uint32_t exchanges = server.ExchangeCount();
-    const std::uint64_t start = os.nowMs;
-    SlewToOriginThreeTimes(s().link);
-    EXPECT_EQ(SlewLog(server), Moves({start, start + 1000, start + 2000}));
-    EXPECT_EQ(server.ExchangeCount() - exchanges, 9u);
-    EXPECT_EQ(os.nowMs, start + 2000);  // no pause after the last move
-    const standin::Position at = standin::AircraftPosition(server);
-    EXPECT_EQ(std::tie(at.latitudeDegrees, at.longitudeDegrees, at.altitudeMetres), std::make_tuple(0.0, 0.0, 0.0));
-}
 
 // A simulator that hangs is waited for through one exchange's retries, not
 // through each of the nine.
@@ -84,8 +68,9 @@ TEST_F(HardcoreTest, StartingEndsThisRunUnlessTheWatchdogRunsAlready) {
 
 // In flight the list hides and the watchdog is looked for each tick; on the
 // ground, or in a tick that could not read the flight state, it is not.
-// Once the watchdog is gone the main window closes, with the moves, and the
-// tick ends there.
+// Once the watchdog is gone the main window closes, with the moves (three
+// exchanges each, a second apart, no pause after the last), and the tick
+// ends there.
 TEST_F(HardcoreTest, InFlightTheListHidesAndAMissingWatchdogClosesWendoxWithTheMoves) {
     Ticks(1);
     EXPECT_TRUE(view.listVisible);
@@ -116,10 +101,15 @@ TEST_F(HardcoreTest, InFlightTheListHidesAndAMissingWatchdogClosesWendoxWithTheM
     companions.windows.clear();
     server.ClearWrites();
     const std::size_t statuses = view.captions.size();
-    const std::uint64_t closing = os.nowMs + 1000;
+    const std::uint32_t exchanges = server.ExchangeCount();
+    const std::uint64_t t = os.nowMs + 1000;
     Ticks(1);
     EXPECT_EQ(view.closes, 1);
-    EXPECT_EQ(SlewLog(server), Moves({closing, closing + 1000, closing + 2000}));
+    EXPECT_EQ(SlewLog(server), MoveAt(t) + "\n" + MoveAt(t + 1000) + "\n" + MoveAt(t + 2000));
+    EXPECT_EQ(server.ExchangeCount() - exchanges, 1u + 9u);  // the tick's read, then the moves
+    EXPECT_EQ(os.nowMs, t + 2000);
+    const standin::Position at = standin::AircraftPosition(server);
+    EXPECT_EQ(std::tie(at.latitudeDegrees, at.longitudeDegrees, at.altitudeMetres), std::make_tuple(0.0, 0.0, 0.0));
     EXPECT_TRUE(server.WritesTo(simvar::ApMaster).empty());  // the tick ended at the closing
     EXPECT_EQ(view.captions.size(), statuses);
 }
