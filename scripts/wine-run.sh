@@ -16,11 +16,20 @@ export WINEDLLOVERRIDES="mscoree=;mshtml="
 # Headless runs have no sound device: keep the audio drivers quiet.
 [ -n "${DISPLAY:-}" ] || WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winealsa.drv=;winepulse.drv="
 
+# A prefix made before wine32 was installed (or after it was removed) no
+# longer starts ("could not load kernel32.dll"): it is made afresh.
+wine32=no
+[ -e /usr/lib/wine/wine ] && wine32=yes
 (
   flock 9
+  if [ -f "$WINEPREFIX/system.reg" ] && [ "$(cat "$WINEPREFIX/wendox-wine32" 2>/dev/null)" != "$wine32" ]; then
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+  fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
+    echo "$wine32" > "$WINEPREFIX/wendox-wine32"
   fi
 ) 9>"$WINEPREFIX.lock"
 
