@@ -16,10 +16,22 @@ export WINEDLLOVERRIDES="mscoree=;mshtml="
 # Headless runs have no sound device: keep the audio drivers quiet.
 [ -n "${DISPLAY:-}" ] || WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winealsa.drv=;winepulse.drv="
 
-# A prefix made before wine32 was installed (or after it was removed) no
-# longer starts ("could not load kernel32.dll"): it is made afresh.
+# The loader: wine's own choice, unless its 32-bit part (wine32) is installed
+# where the kernel cannot run 32-bit programs and every start through it
+# would fail; 64-bit programs then run through the 64-bit loader alone.
+loader=wine
 wine32=no
-[ -e /usr/lib/wine/wine ] && wine32=yes
+if [ -x /usr/lib/wine/wine ]; then
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    wine32=yes
+  else
+    loader=/usr/lib/wine/wine64
+    export WINELOADER=$loader
+  fi
+fi
+
+# A prefix made before wine32 came into use (or after it went) no longer
+# starts ("could not load kernel32.dll"): it is made afresh.
 (
   flock 9
   if [ -f "$WINEPREFIX/system.reg" ] && [ "$(cat "$WINEPREFIX/wendox-wine32" 2>/dev/null)" != "$wine32" ]; then
@@ -27,7 +39,7 @@ wine32=no
     rm -rf "$WINEPREFIX"
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1 || true
+    "$loader" wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
     echo "$wine32" > "$WINEPREFIX/wendox-wine32"
   fi
@@ -35,6 +47,6 @@ wine32=no
 
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$(cd "$(dirname "$0")" && pwd)/screenshot-service.sh" "$build/screenshots" \
-    wine "$@" 2> >(grep -v -e '^XIO:' -e 'after [0-9]* requests' -e '^X connection to' >&2)
+    "$loader" "$@" 2> >(grep -v -e '^XIO:' -e 'after [0-9]* requests' -e '^X connection to' >&2)
 fi
-exec wine "$@"
+exec "$loader" "$@"
