@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make
   googletest libgtest-dev libbenchmark-dev
-  g++-mingw-w64-x86-64-posix
-  wine wine64 xvfb xauth x11-utils imagemagick
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+  wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick
   clang libclang-rt-14-dev
 )
 
@@ -19,6 +19,8 @@ done
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
+# wine32, which runs the 32-bit programs, comes from the i386 architecture.
+dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null

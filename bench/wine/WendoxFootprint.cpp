@@ -134,8 +134,8 @@ int main(int argc, char** argv) {
     FailEverything(wendoxProgram);
     WaitUntil([&] { return !server.WritesTo(simvar::ApMaster).empty(); }, 20000);
     Sleep(static_cast<DWORD>(std::max(0.0, kFlightMs - (Now() - flightStarted))));
-    const SIZE_T emptySet = WorkingSet(emptyProgram.ProcessId());
-    const SIZE_T wendoxSet = WorkingSet(wendoxProgram.ProcessId());
+    const std::size_t emptySet = WorkingSet(emptyProgram.ProcessId());
+    const std::size_t wendoxSet = WorkingSet(wendoxProgram.ProcessId());
     std::printf("working_set_kb_after_60s empty_window=%zu wendox=%zu difference=%zd failures_written=%s\n",
                 emptySet / 1024, wendoxSet / 1024,
                 static_cast<std::ptrdiff_t>(wendoxSet / 1024) - static_cast<std::ptrdiff_t>(emptySet / 1024),

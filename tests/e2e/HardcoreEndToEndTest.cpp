@@ -12,21 +12,23 @@ namespace {
 
 constexpr int kWholePercentZero = 100;
 
+struct CaptionSearch {
+    const char* caption;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectCaptioned(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<CaptionSearch*>(data);
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, kProgramWindowClass) == 0 && WindowText(window) == search.caption)
+        search.found.push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> WindowsCaptioned(const char* caption) {
-    struct Search {
-        const char* caption;
-        std::vector<HWND> found;
-    } search{caption, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            char className[64] = "";
-            GetClassNameA(window, className, sizeof className);
-            if (lstrcmpA(className, kProgramWindowClass) == 0 && WindowText(window) == s.caption)
-                s.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    CaptionSearch search{caption, {}};
+    EnumWindows(CollectCaptioned, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

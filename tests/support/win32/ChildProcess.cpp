@@ -56,6 +56,17 @@ std::string RunningProgram::Output() {
     return output;
 }
 
+std::string ProgramsUnderTest() {
+    char folder[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableA("WENDOX_PROGRAMS", folder, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(folder, length) : ProgramFolder();
+}
+
+std::string ToolPath(const std::string& file) {
+    const std::string programs = ProgramsUnderTest();
+    return programs + (programs == ProgramFolder() ? "\\" : "\\tools\\") + file;
+}
+
 ProgramCopy::ProgramCopy(const std::vector<std::string>& files) {
     static int made = 0;
     char temp[MAX_PATH];
@@ -63,13 +74,16 @@ ProgramCopy::ProgramCopy(const std::vector<std::string>& files) {
     folder_ = std::string(temp) + "wendox-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made);
     CreateDirectoryA(folder_.c_str(), nullptr);
     for (const std::string& file : files)
-        CopyFileA((ProgramFolder() + "\\" + file).c_str(), Path(file).c_str(), FALSE);
+        CopyFileA((ProgramsUnderTest() + "\\" + file).c_str(), Path(file).c_str(), FALSE);
 }
 
 // The folder and everything the programs left in it.
 ProgramCopy::~ProgramCopy() {
     std::string from = folder_ + '\0';  // a list of one, ended by a second zero
-    SHFILEOPSTRUCTA remove{nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI};
+    SHFILEOPSTRUCTA remove{};
+    remove.wFunc = FO_DELETE;
+    remove.pFrom = from.c_str();
+    remove.fFlags = FOF_NO_UI;
     SHFileOperationA(&remove);
 }
 

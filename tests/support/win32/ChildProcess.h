@@ -33,8 +33,16 @@ private:
     HANDLE output_ = nullptr;
 };
 
+// Where the programs under test come from: the folder named by the
+// environment variable WENDOX_PROGRAMS (the programs as shipped, unpacked
+// from a release zip), else ProgramFolder().
+std::string ProgramsUnderTest();
+// A developer tool (linkprobe.exe, standin.exe): beside the programs in the
+// build's folder, in their "tools" folder as shipped.
+std::string ToolPath(const std::string& file);
+
 // A folder of its own under the temporary folder, holding copies of the
-// named files of ProgramFolder(); removed with everything in it when
+// named files of ProgramsUnderTest(); removed with everything in it when
 // destroyed.
 class ProgramCopy {
 public:
