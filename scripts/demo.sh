@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows programs and starts Wendox beside the stand-in simulator
 # through wine: on the user's display, or on a virtual one with a screenshot
-# when there is none. Arguments go to the stand-in simulator (standin.exe
-# --airborne starts in the air).
+# when there is none. The aircraft starts in the air and Wendox opens a demo
+# profile whose reliabilities make failures come within the first minute.
+# Arguments go to the stand-in simulator.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,12 +11,22 @@ scripts/install-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 
+# A program folder of the demo's own: the programs, and settings that open
+# the demo profile and report failures in the window, the message line and
+# with sounds.
 bin=build/windows/bin
+demo=$PWD/build/windows/demo
+rm -rf "$demo"
+mkdir -p "$demo"
+cp "$bin"/wendox.exe "$bin"/wendoxhc.exe "$bin"/standin.exe "$bin"/*.wav "$bin"/Wendox.htm scripts/Demo.wdp "$demo"/
+printf 'LASTPROFILE=Z:%s\r\nDISPLAYUPDATE=YES\r\nDISPLAYFAILURES=YES\r\nPLAYFAILURESOUND=YES\r\n' \
+  "$(tr / '\\' <<<"$demo/Demo.wdp")" > "$demo/Wendox.ini"
+
 if [ -n "${DISPLAY:-}" ]; then
-  scripts/wine-run.sh "$bin/standin.exe" "$@" &
+  scripts/wine-run.sh "$demo/standin.exe" --airborne "$@" &
   simulator=$!
   sleep 2
-  scripts/wine-run.sh "$bin/wendox.exe" || true
+  scripts/wine-run.sh "$demo/wendox.exe" || true
   kill "$simulator" 2>/dev/null || true
   exit 0
 fi
@@ -32,8 +43,8 @@ xvfb-run -a -s "-screen 0 2300x950x24" bash -c '
   waitfor "Wendox stand-in simulator"
   scripts/wine-run.sh "$1/wendox.exe" &
   waitfor "FS2002 Wendox"
-  sleep 3
+  sleep 25  # two failure rolls, ten seconds apart
   import -window root "$2"
   WINEPREFIX=$PWD/build/windows/wineprefix wineserver -k 2>/dev/null || true
-' demo "$bin" "$shot" "$@"
+' demo "$demo" "$shot" "$@"
 echo "No display: Wendox and the stand-in simulator ran on a virtual display; screenshot in $shot"
