@@ -33,6 +33,7 @@ if [ "$actual" != "$expected" ]; then
 fi
 
 # Only DLLs that every Windows has; nothing of the compiler's runtime.
+needs_vista=no
 allowed="advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll version.dll winmm.dll"
 for exe in "$unpacked"/Wendox/*.exe "$unpacked"/Wendox/tools/*.exe; do
   headers=$("$objdump" -p "$exe")
@@ -40,6 +41,7 @@ for exe in "$unpacked"/Wendox/*.exe "$unpacked"/Wendox/tools/*.exe; do
   dlls=$(awk '/DLL Name:/{print tolower($3)}' <<<"$headers" | sort -u)
   # Imports that Windows XP does not have: they make Vista the oldest.
   late=$(grep -owE 'GetTickCount64|InitializeConditionVariable|SleepConditionVariableCS|AcquireSRWLockExclusive|InitOnceExecuteOnce|GetFileInformationByHandleEx|CreateSymbolicLinkA' <<<"$headers" | sort -u | tr '\n' ' ' || true)
+  [ -z "$late" ] || needs_vista=yes
   echo "$(basename "$exe"): subsystem $subsystem; imports $(tr '\n' ' ' <<<"$dlls"); needs more than XP: ${late:-nothing}"
   for dll in $dlls; do
     case " $allowed " in
@@ -48,6 +50,14 @@ for exe in "$unpacked"/Wendox/*.exe "$unpacked"/Wendox/tools/*.exe; do
     esac
   done
 done
+
+# The read-me names the oldest Windows the imports allow.
+oldest="Windows XP"
+[ "$needs_vista" = no ] || oldest="Windows Vista"
+if ! grep -q "Runs on $oldest or later" "$unpacked/Wendox/ReadMe.txt"; then
+  echo "ReadMe.txt should say: Runs on $oldest or later."
+  exit 1
+fi
 
 if "$objdump" -f "$unpacked/Wendox/wendox.exe" | grep -q 'pei-i386' && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
   echo "This machine cannot run 32-bit programs (no wine32, or a kernel without 32-bit support): the smoke run is skipped."
