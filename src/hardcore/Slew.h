@@ -10,9 +10,10 @@ namespace wendox {
 inline constexpr std::uint32_t kSlewPauseMs = 1000;
 
 // Three exchanges: slew mode on; the six 4-byte halves of latitude,
-// longitude and altitude written 0; slew mode off. A failed write or
-// exchange does not stop the next one. False only when an exchange went
-// unanswered through all of the link's retries.
+// longitude and altitude written 0; slew mode off. A write or exchange that
+// fails does not stop the next one, unless the simulator left an exchange
+// unanswered through all of the link's retries: the move stops there and
+// the result is false.
 bool SlewToOrigin(LinkState& link);
 
 // SlewToOrigin three times, 1000 ms apart. A simulator that let a whole
