@@ -12,24 +12,10 @@ namespace {
 
 constexpr int kWholePercentZero = 100;
 
-struct CaptionSearch {
-    const char* caption;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectCaptioned(HWND window, LPARAM data) {
-    auto& search = *reinterpret_cast<CaptionSearch*>(data);
-    char className[64] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, kProgramWindowClass) == 0 && WindowText(window) == search.caption)
-        search.found.push_back(window);
-    return TRUE;
-}
-
 std::vector<HWND> WindowsCaptioned(const char* caption) {
-    CaptionSearch search{caption, {}};
-    EnumWindows(CollectCaptioned, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, kProgramWindowClass, caption)) != nullptr;) found.push_back(w);
+    return found;
 }
 
 void EndProcessOf(HWND window) {
