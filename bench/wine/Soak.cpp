@@ -122,14 +122,6 @@ Sample Measure(HANDLE process, const std::string& marker) {
     return s;
 }
 
-void Key(WORD key, bool down) {
-    INPUT stroke{};
-    stroke.type = INPUT_KEYBOARD;
-    stroke.ki.wVk = key;
-    stroke.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &stroke, sizeof stroke);
-}
-
 class Pilot {
 public:
     Pilot(DWORD process, HWND main, HWND simulator) : process_(process), main_(main), simulator_(simulator) {}
@@ -172,13 +164,8 @@ private:
     bool PressStatusKey(const standin::ServerCore& server) const {
         SetForegroundWindow(simulator_);
         const std::size_t before = server.WritesTo(simvar::MessageText).size();
-        bool seen = false;
-        for (int attempt = 0; attempt < 12 && !seen; ++attempt) {
-            for (int key : {VK_CONTROL, VK_SHIFT, int{'S'}}) Key(static_cast<WORD>(key), true);
-            seen = WaitUntil([&] { return server.WritesTo(simvar::MessageText).size() > before; }, 250);
-        }
-        for (int key : {int{'S'}, VK_SHIFT, VK_CONTROL}) Key(static_cast<WORD>(key), false);
-        return seen;
+        return HoldKeys({VK_CONTROL, VK_SHIFT, 'S'},
+                        [&] { return server.WritesTo(simvar::MessageText).size() > before; }, 3000);
     }
 
     DWORD process_;

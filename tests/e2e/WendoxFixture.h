@@ -90,29 +90,9 @@ protected:
         return folder + "\\" + name;
     }
     std::string Cell(int row, int column) const { return ListViewCell(Control(ui::kIdComponents), row, column); }
-    // Real key strokes, to whichever window has the keyboard focus.
-    static void Key(WORD key, bool down) {
-        INPUT stroke{};
-        stroke.type = INPUT_KEYBOARD;
-        stroke.ki.wVk = key;
-        stroke.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-        SendInput(1, &stroke, sizeof stroke);
-    }
     static void PressKey(WORD key) {
         Key(key, true);
         Key(key, false);
-    }
-    // Holds the keys down until `done` or the time is up, then lets go. Like
-    // a keyboard held down, the presses repeat.
-    static bool HoldKeys(std::initializer_list<WORD> keys, const std::function<bool()>& done, DWORD timeoutMs) {
-        const ULONGLONG until = GetTickCount64() + timeoutMs;
-        bool seen = false;
-        while (!seen && GetTickCount64() < until) {
-            for (WORD key : keys) Key(key, true);
-            seen = WaitUntil(done, 250);
-        }
-        for (WORD key : keys) Key(key, false);
-        return seen;
     }
     // The stand-in's window shown and given the keyboard, as the pilot flies.
     void FocusSimulator() {

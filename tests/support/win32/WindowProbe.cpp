@@ -84,6 +84,25 @@ HWND FindProcessWindow(DWORD processId, const char* className, const char* capti
     return nullptr;
 }
 
+void Key(WORD key, bool down) {
+    INPUT stroke{};
+    stroke.type = INPUT_KEYBOARD;
+    stroke.ki.wVk = key;
+    stroke.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &stroke, sizeof stroke);
+}
+
+bool HoldKeys(std::initializer_list<WORD> keys, const std::function<bool()>& done, DWORD timeoutMs) {
+    const ULONGLONG until = GetTickCount64() + timeoutMs;
+    bool seen = false;
+    while (!seen && GetTickCount64() < until) {
+        for (WORD key : keys) Key(key, true);
+        seen = WaitUntil(done, 250);
+    }
+    for (WORD key : keys) Key(key, false);
+    return seen;
+}
+
 namespace {
 
 // Under wine a program sees on the screen only what its own windows drew:
@@ -116,7 +135,13 @@ bool SaveWindowBitmap(HWND window, const std::string& path) {
     BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     SelectObject(memory, old);
 
-    BITMAPINFOHEADER info{sizeof info, width, -height, 1, 32, BI_RGB};  // top row first
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = -height;  // top row first
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
     GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     DeleteObject(bitmap);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 namespace wendox::testing {
@@ -24,6 +25,12 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 // A top-level window of the class (any caption when nullptr) owned by the
 // process `processId`, or nullptr.
 HWND FindProcessWindow(DWORD processId, const char* className, const char* caption);
+
+// A real key stroke, to whichever window has the keyboard focus.
+void Key(WORD key, bool down);
+// Holds the keys down until `done` or the time is up, then lets go. Like a
+// keyboard held down, the presses repeat.
+bool HoldKeys(std::initializer_list<WORD> keys, const std::function<bool()>& done, DWORD timeoutMs);
 
 // Saves what the screen shows of the window as a bitmap file.
 bool SaveWindowBitmap(HWND window, const std::string& path);
