@@ -1,6 +1,5 @@
-// A steady-state connected, operational tick with ten failures in force
-// (rules 1 to 4, one of them a leak), against a server that answers at once:
-// the engine's own work, without the exchange. Heap allocations per tick are
+// A steady-state connected, operational tick with failures in force,
+// against a server that answers at once: the engine's own work, without the exchange. Heap allocations per tick are
 // counted after the first tick.
 #include <memory>
 
@@ -19,10 +18,13 @@
 namespace wendox {
 namespace {
 
-void BM_SteadyTickWithTenFailures(benchmark::State& state) {
+// Ticks with the given failures in force until the benchmark ends; `hold`
+// runs once after the first tick to keep them all held.
+template <class Fail, class Hold>
+void SteadyTick(benchmark::State& state, Fail&& fail, Hold&& hold) {
     bench::EchoLinkOs os;
-    os.values[simvar::EngineCount.offset] = 2;
-    os.values[simvar::TankLeft.offset] = 5'000'000;  // the leaking tank never runs dry
+    os.values[simvar::EngineCount.offset] = 4;
+    for (const SimVariable& tank : simvar::kTanks) os.values[tank.offset] = 2'000'000'000;  // leaks never run dry
     testing::FakeDesktop desktop;
     desktop.files.clear();  // no sound files: nothing is recorded while it runs
     testing::FakeView view;
@@ -36,9 +38,9 @@ void BM_SteadyTickWithTenFailures(benchmark::State& state) {
     // Every component is tested on a roll, but its band, drawn at 100 %,
     // stays empty: no failure comes or goes while the benchmark runs.
     s.catalogue.ForEach([](int, int, ComponentRecord& c) { c.reliability = 99.9f; });
-    const int failures[10][2] = {{1, 10}, {1, 8}, {2, 1}, {2, 6}, {2, 3}, {3, 1}, {4, 1}, {6, 1}, {7, 4}, {5, 3}};
-    for (const auto& f : failures) AddFailure(s, f[0], f[1]);
-    Tick(s);  // the first tick draws the leak's amount and refreshes the list
+    fail(s);
+    Tick(s);  // the first tick draws the leaks' amounts, starts the stalls and refreshes the list
+    hold(s);
 
     const std::uint64_t before = bench::HeapAllocations();
     for (auto _ : state) Tick(s);
@@ -47,7 +49,30 @@ void BM_SteadyTickWithTenFailures(benchmark::State& state) {
     state.counters["failures"] = s.failed.count;
     state.SetLabel(s.lastStatusText);
 }
+
+// Ten failures of rules 1 to 4, one of them a leak.
+void BM_SteadyTickWithTenFailures(benchmark::State& state) {
+    const int failures[10][2] = {{1, 10}, {1, 8}, {2, 1}, {2, 6}, {2, 3}, {3, 1}, {4, 1}, {6, 1}, {7, 4}, {5, 3}};
+    SteadyTick(
+        state, [&](EngineState& s) { for (const auto& f : failures) AddFailure(s, f[0], f[1]); },
+        [](EngineState&) {});
+}
 BENCHMARK(BM_SteadyTickWithTenFailures)->Unit(benchmark::kMicrosecond);
+
+// Every component failed; the stalls' countdowns are pushed far out so that
+// all 62 stay in force.
+void BM_SteadyTickWithAllFailed(benchmark::State& state) {
+    SteadyTick(
+        state, [](EngineState& s) { s.catalogue.ForEach([&](int sys, int comp, auto&) { AddFailure(s, sys, comp); }); },
+        [](EngineState& s) {
+            for (int i = 0; i < s.failed.count; ++i) {
+                FailedEntry& entry = s.failed.entries[i];
+                if (s.catalogue.Find(entry.system, entry.component)->rule == FailureRule::EngineStall)
+                    entry.counter = 1'000'000'000;
+            }
+        });
+}
+BENCHMARK(BM_SteadyTickWithAllFailed)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace wendox

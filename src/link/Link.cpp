@@ -110,22 +110,31 @@ bool LinkOpen(LinkState& link, std::int32_t requestedSimVersion, LinkResult& res
     return true;
 }
 
-bool LinkRead(LinkState& link, std::uint32_t offset, std::uint32_t size, void* destination,
-              LinkResult& result) {
+namespace {
+
+// Queues one record after the checks every record passes: the link is open
+// and the record fits the block.
+template <class QueueRecord>
+bool Queue(LinkState& link, std::uint32_t headerSize, std::uint32_t size, LinkResult& result, QueueRecord&& queue) {
     if (!IsOpen(link)) return Fail(LinkResult::NotOpen, result);
-    if (!RecordFits(BytesUsed(link), kReadHeaderSize, size)) return Fail(LinkResult::BlockFull, result);
-    link.next = QueueReadRecord(link.next, link.pending, offset, size, destination);
+    if (!RecordFits(BytesUsed(link), headerSize, size)) return Fail(LinkResult::BlockFull, result);
+    link.next = queue();
     result = LinkResult::Ok;
     return true;
 }
 
+}  // namespace
+
+bool LinkRead(LinkState& link, std::uint32_t offset, std::uint32_t size, void* destination,
+              LinkResult& result) {
+    return Queue(link, kReadHeaderSize, size, result,
+                 [&] { return QueueReadRecord(link.next, link.pending, offset, size, destination); });
+}
+
 bool LinkWrite(LinkState& link, std::uint32_t offset, std::uint32_t size, const void* source,
                LinkResult& result) {
-    if (!IsOpen(link)) return Fail(LinkResult::NotOpen, result);
-    if (!RecordFits(BytesUsed(link), kWriteHeaderSize, size)) return Fail(LinkResult::BlockFull, result);
-    link.next = QueueWriteRecord(link.next, link.pending, offset, size, source);
-    result = LinkResult::Ok;
-    return true;
+    return Queue(link, kWriteHeaderSize, size, result,
+                 [&] { return QueueWriteRecord(link.next, link.pending, offset, size, source); });
 }
 
 bool LinkProcess(LinkState& link, LinkResult& result) {
