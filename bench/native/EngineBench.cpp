@@ -7,7 +7,7 @@
 
 #include "engine/EngineState.h"
 #include "engine/Failures.h"
-#include "engine/FlightMonitor.h"
+#include "monitor/FlightMonitor.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeView.h"
 #include "support/FakeWatchdog.h"

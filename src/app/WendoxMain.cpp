@@ -7,7 +7,7 @@
 #include "config/SettingsFile.h"
 #include "config/StdioFileStore.h"
 #include "engine/EngineState.h"
-#include "engine/FlightMonitor.h"
+#include "monitor/FlightMonitor.h"
 #include "hardcore/MainHardcore.h"
 #include "platform/win32/Win32Companions.h"
 #include "platform/win32/Win32Desktop.h"

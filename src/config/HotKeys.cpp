@@ -2,19 +2,9 @@
 
 #include <cstdint>
 
-#include "config/Keyboard.h"
-#include "engine/Failures.h"
-#include "engine/FlightMonitor.h"
-#include "engine/StatusReport.h"
-
 namespace wendox {
 
 namespace {
-
-void ShowStatusNow(EngineState& s) { ShowStatus(s, true); }
-
-// The action of each hot key, in the order of kHotKeyFields.
-constexpr std::array<void (*)(EngineState&), 3> kActions{ShowStatusNow, ClearLastFailure, ToggleDeactivated};
 
 bool IsDown(std::uint16_t state) { return (state & 0x8000u) != 0; }
 // Up means neither held now nor pressed since the last query.
@@ -38,15 +28,15 @@ bool ModifiersMatch(Keyboard& keyboard, std::int32_t mods) {
 
 }  // namespace
 
-void PollHotKeys(EngineState& s) {
-    if (s.keyboard == nullptr) return;
-    Keyboard& keyboard = *s.keyboard;
+FiringHotKeys PollHotKeys(const Settings& settings, Keyboard& keyboard) {
+    FiringHotKeys firing{};
     for (std::size_t i = 0; i < kHotKeyFields.size(); ++i) {
-        const std::int32_t key = s.settings.*kHotKeyFields[i].key;
+        const std::int32_t key = settings.*kHotKeyFields[i].key;
         if (key == 0) continue;
         if (!IsDown(keyboard.KeyState(key))) continue;
-        if (ModifiersMatch(keyboard, s.settings.*kHotKeyFields[i].mods)) kActions[i](s);
+        firing[i] = ModifiersMatch(keyboard, settings.*kHotKeyFields[i].mods);
     }
+    return firing;
 }
 
 }  // namespace wendox

@@ -1,14 +1,20 @@
 // The three hot keys: polled once a tick, whichever window has the focus.
 #pragma once
 
-#include "engine/EngineState.h"
+#include <array>
+
+#include "config/Keyboard.h"
+#include "engine/Settings.h"
 
 namespace wendox {
 
-// Asks the keyboard for the in-flight status, clear-last-failure and
-// activate/deactivate hot keys, in that order, and runs the action of each
-// whose keys are held as set. No memory between ticks: a hot key held
-// through several ticks acts at each of them. At most nine queries.
-void PollHotKeys(EngineState& s);
+// Which hot keys fire, in their fixed order: in-flight status, clear last
+// failure, activate/deactivate (the order of kHotKeyFields).
+using FiringHotKeys = std::array<bool, 3>;
+
+// Asks the keyboard for the three hot keys in their order and says which
+// are held as set. No memory between ticks: a hot key held through several
+// ticks fires at each of them. At most nine queries.
+FiringHotKeys PollHotKeys(const Settings& settings, Keyboard& keyboard);
 
 }  // namespace wendox

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "config/FileStore.h"
-#include "config/Settings.h"
+#include "engine/Settings.h"
 #include "engine/EngineState.h"
 
 namespace wendox {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "config/Settings.h"
+#include "engine/Settings.h"
 #include "engine/Catalogue.h"
 #include "engine/Desktop.h"
 #include "engine/EngineView.h"

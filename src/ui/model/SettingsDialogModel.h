@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "config/Settings.h"
+#include "engine/Settings.h"
 
 namespace wendox::ui {
 

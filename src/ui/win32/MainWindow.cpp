@@ -5,7 +5,7 @@
 #include <array>
 
 #include "config/SettingsFile.h"
-#include "engine/FlightMonitor.h"
+#include "monitor/FlightMonitor.h"
 #include "hardcore/MainHardcore.h"
 #include "platform/win32/LateBinding.h"
 #include "ui/WindowIds.h"

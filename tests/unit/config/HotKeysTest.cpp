@@ -53,9 +53,8 @@ TEST_F(HotKeysTest, ModifierCodeWantsExactlyItsCtrlAndShiftAndQueriesThemOnceEac
                     SCOPED_TRACE(::testing::Message() << row.mods << ':' << key << ',' << ctrl << ',' << shift);
                     states = {{kKeyA, key}, {kCtrl, ctrl}, {kShift, shift}, {kAlt, kHeld}};
                     queries.clear();
-                    s().deactivated = false;
-                    PollHotKeys(s());
-                    EXPECT_EQ(s().deactivated, key == kHeld && ctrl == row.ctrl && shift == row.shift);
+                    const FiringHotKeys firing = PollHotKeys(s().settings, *this);
+                    EXPECT_EQ(firing, (FiringHotKeys{false, false, key == kHeld && ctrl == row.ctrl && shift == row.shift}));
                     // A main key that is not down: nothing else is asked for it.
                     EXPECT_EQ(queries, key == kHeld ? asked : (std::vector<int>{kKeyS, kKeyA}));
                 }
@@ -68,22 +67,22 @@ TEST_F(HotKeysTest, ModifierCodeWantsExactlyItsCtrlAndShiftAndQueriesThemOnceEac
 // off. Clearing sounds OK, activating a warning, deactivating OK.
 TEST_F(HotKeysTest, AllThreeActInTheFixedOrderAndTheInFlightLockLeavesOnlyTheStatus) {
     states = {{kKeyC, kHeld}};
-    PollHotKeys(s());  // nothing failed: clearing does nothing, not even sound (every sound is checked below)
+    RunHotKeys(s());  // nothing failed: clearing does nothing, not even sound (every sound is checked below)
 
     Fail(kApMaster);
     Fail(kTankLeft);
     states = {{kKeyS, kHeld}, {kKeyC, kHeld}, {kKeyA, kHeld}};
     s().settings.hardcoreMode = s().airborne = true;
-    PollHotKeys(s());
+    RunHotKeys(s());
     EXPECT_EQ(NewWrites(simvar::MessageText).size(), 1u);  // and no sound, as below
 
     s().airborne = false;
-    PollHotKeys(s());
+    RunHotKeys(s());
     EXPECT_EQ(NewWrites(simvar::MessageText).size(), 1u);
     EXPECT_EQ(desktop.played, (std::vector<std::string>{kSoundOk, kSoundWarning}));
     EXPECT_TRUE(C(kApMaster).failed && !C(kTankLeft).failed);  // the newest goes
 
-    PollHotKeys(s());
+    RunHotKeys(s());
     EXPECT_EQ(desktop.played, (std::vector<std::string>{kSoundOk, kSoundWarning, kSoundOk, kSoundOk}));
 }
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Failures.h"
-#include "engine/FlightMonitor.h"
+#include "monitor/FlightMonitor.h"
 #include "standin/core/FlightModel.h"
 #include "support/FakeCompanions.h"
 #include "support/FakeDesktop.h"

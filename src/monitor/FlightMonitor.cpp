@@ -1,4 +1,4 @@
-#include "engine/FlightMonitor.h"
+#include "monitor/FlightMonitor.h"
 
 #include <charconv>
 
@@ -86,8 +86,16 @@ bool StartUp(EngineState& s, WatchdogStarter& watchdog) {
     return true;
 }
 
+void RunHotKeys(EngineState& s) {
+    if (s.keyboard == nullptr) return;
+    const FiringHotKeys firing = PollHotKeys(s.settings, *s.keyboard);
+    if (firing[0]) ShowStatus(s, true);
+    if (firing[1]) ClearLastFailure(s);
+    if (firing[2]) ToggleDeactivated(s);
+}
+
 void Tick(EngineState& s) {
-    PollHotKeys(s);
+    RunHotKeys(s);
     if (!s.connected) {
         Connect(s, true);
         ShowStatus(s, false);

@@ -23,6 +23,11 @@ bool StartUp(EngineState& s, WatchdogStarter& watchdog);
 // One tick of the timer (tmrTimer_Timer).
 void Tick(EngineState& s);
 
+// Polls the hot keys and runs the action of each that fires, in their
+// order: the status shown now, the last failure cleared, the engine
+// switched off or on.
+void RunHotKeys(EngineState& s);
+
 void Connect(EngineState& s, bool silent);
 void SetConnected(EngineState& s);
 void SetDisconnected(EngineState& s);
