@@ -89,6 +89,19 @@ LRESULT CALLBACK ModalDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
 // dialog and is posted again for the caller's loop.
 void RunModal(ModalFrame& frame, HWND firstControl);
 
+// Shows dialog `d` of kind D modally, its class registered on first use:
+// creates the window, lets `build(dpi)` make the controls and name the one
+// that takes the focus first, and runs the dialog until it is gone.
+template <class D, class Build>
+void ShowModalDialog(D& d, const char* className, const char* caption, HWND owner, int clientWidthTwips,
+                     int clientHeightTwips, Build&& build) {
+    if (!RegisterModalDialogClass(className, ModalDialogProc<D>)) return;
+    d.frame.owner = owner;
+    const int dpi = WindowDpi(nullptr);
+    if (CreateModalDialog(className, caption, owner, clientWidthTwips, clientHeightTwips, dpi, &d) == nullptr) return;
+    RunModal(d.frame, build(dpi));
+}
+
 // Creates a push button of a dialog (a tab stop; `style` adds
 // BS_DEFPUSHBUTTON for the default one) on the dialogs' grey.
 HWND MakeDialogButton(HWND dialog, ColourTable& colours, const char* text, DWORD style, const TwipsRect& place, int id,

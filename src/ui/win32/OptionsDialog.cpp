@@ -72,16 +72,12 @@ void OnCommand(OptionsWindow& d, int id, int code) {
 }  // namespace
 
 void ShowOptionsDialog(HWND owner, EngineState& engine) {
-    if (!RegisterModalDialogClass(kOptionsDialogClass, ModalDialogProc<OptionsWindow>)) return;
     OptionsWindow d;
-    d.frame.owner = owner;
     d.engine = &engine;
-    const int dpi = WindowDpi(nullptr);
-    if (CreateModalDialog(kOptionsDialogClass, kOptionsDialogCaption, owner, kClientWidth, kClientHeight, dpi, &d) ==
-        nullptr)
-        return;
-    Form_Load(d, dpi);
-    RunModal(d.frame, d.help);
+    ShowModalDialog(d, kOptionsDialogClass, kOptionsDialogCaption, owner, kClientWidth, kClientHeight, [&](int dpi) {
+        Form_Load(d, dpi);
+        return d.help;
+    });
 }
 
 }  // namespace wendox::ui

@@ -142,20 +142,16 @@ void ShowReliabilityDialog(HWND owner, const std::string& caption, bool showTest
                            DialogValues& values) {
     values.accepted = false;
     DialogWindow d;
-    d.frame.owner = owner;
     d.values = &values;
     d.showTestAndClear = showTestAndClear;
     d.model.Load(values, decimalSeparator);
     values.test = false;
     values.clear = false;
 
-    if (!RegisterModalDialogClass(kReliabilityDialogClass, ModalDialogProc<DialogWindow>)) return;
-    const int dpi = WindowDpi(nullptr);
-    if (CreateModalDialog(kReliabilityDialogClass, caption.c_str(), owner, kClientWidth, kClientHeight, dpi, &d) ==
-        nullptr)
-        return;
-    BuildControls(d, dpi);
-    RunModal(d.frame, d.relLeft);
+    ShowModalDialog(d, kReliabilityDialogClass, caption.c_str(), owner, kClientWidth, kClientHeight, [&](int dpi) {
+        BuildControls(d, dpi);
+        return d.relLeft;
+    });
 }
 
 }  // namespace wendox::ui

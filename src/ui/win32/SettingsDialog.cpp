@@ -159,16 +159,12 @@ void OnCommand(SettingsWindow& d, int id, int code) {
 }  // namespace
 
 void ShowSettingsDialog(HWND owner, EngineState& engine) {
-    if (!RegisterModalDialogClass(kSettingsDialogClass, ModalDialogProc<SettingsWindow>)) return;
     SettingsWindow d;
-    d.frame.owner = owner;
     d.engine = &engine;
-    const int dpi = WindowDpi(nullptr);
-    if (CreateModalDialog(kSettingsDialogClass, kSettingsDialogCaption, owner, kClientWidth, kClientHeight, dpi, &d) ==
-        nullptr)
-        return;
-    Form_Load(d, dpi);
-    RunModal(d.frame, d.displayStatus);
+    ShowModalDialog(d, kSettingsDialogClass, kSettingsDialogCaption, owner, kClientWidth, kClientHeight, [&](int dpi) {
+        Form_Load(d, dpi);
+        return d.displayStatus;
+    });
 }
 
 }  // namespace wendox::ui
