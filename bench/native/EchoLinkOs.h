@@ -20,6 +20,7 @@ public:
                                                   {simvar::SimVersion.offset, 0xFADE0006}};
 
     OsHandle FindTopLevelWindow(const char*) override { return 1; }
+    bool WindowExists(OsHandle window) override { return window == 1; }
     std::uint32_t RegisterMessage(const char*) override { return 0xC000; }
     std::uint32_t CurrentProcessId() override { return 42; }
     std::uint16_t AddGlobalAtom(const char*) override { return 0xC001; }

@@ -15,6 +15,8 @@ public:
 
     // FindWindowExA(0, 0, className, 0): a top-level window of that class.
     virtual OsHandle FindTopLevelWindow(const char* className) = 0;
+    // IsWindow: the window still exists (a closed server's window does not).
+    virtual bool WindowExists(OsHandle window) = 0;
     // RegisterWindowMessageA; 0 on failure.
     virtual std::uint32_t RegisterMessage(const char* name) = 0;
     virtual std::uint32_t CurrentProcessId() = 0;

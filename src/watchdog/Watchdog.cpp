@@ -16,13 +16,18 @@ void HandOver(Companions& companions, LinkOs& os) {
     if (!companions.StartProgram(kWatchdogProgram, ShowState::Minimized)) companions.ShowMessage(kWatchdogNotStarted);
 }
 
+// The simulator the link was opened to has closed: its window is gone.
+bool SimulatorGone(const WatchdogState& w) { return !w.link.os->WindowExists(w.link.serverWindow); }
+
 // Reads the on-ground word. A read that fails leaves 0 behind and so counts
-// as airborne: a simulator that stops answering cannot hide a flight.
+// as airborne: a simulator that stops answering cannot hide a flight. When
+// it failed because the simulator is gone, the next tick connects afresh,
+// to a simulator started again.
 void FollowFlight(WatchdogState& w) {
     std::uint32_t onGround = 0;
     LinkResult result;
     if (!LinkRead(w.link, simvar::OnGround.offset, simvar::OnGround.size, &onGround, result)) return;
-    LinkProcess(w.link, result);
+    if (!LinkProcess(w.link, result) && SimulatorGone(w)) w.connected = false;
     if (onGround == 0) w.beenAirborne = true;
 }
 
@@ -57,7 +62,12 @@ void WatchdogConnect(WatchdogState& w) {
 bool CheckMainProgram(Companions& companions) { return companions.WindowExists(kWendoxCaption); }
 
 void Form_QueryUnload(WatchdogState& w) {
-    if (w.beenAirborne) SlewToOriginThreeTimes(w.link);
+    if (!w.beenAirborne) return;
+    // One try to reach a simulator that closed and came back since the last
+    // tick, or that the watchdog was not connected to.
+    if (w.connected && SimulatorGone(w)) w.connected = false;
+    WatchdogConnect(w);
+    SlewToOriginThreeTimes(w.link);
 }
 
 }  // namespace wendox::watchdog

@@ -17,7 +17,7 @@ struct WatchdogState {
     explicit WatchdogState(LinkOs& os) : link(os) {}
 
     LinkState link;
-    bool connected = false;     // WatchdogConnected: the link is open
+    bool connected = false;     // WatchdogConnected: the link is open; false again once its simulator is gone
     bool beenAirborne = false;  // never cleared once set
 };
 
@@ -39,7 +39,8 @@ void WatchdogConnect(WatchdogState& w);
 bool CheckMainProgram(Companions& companions);
 
 // Every closing of the watchdog's window: after a flight, the move to the
-// origin three times, 1000 ms apart.
+// origin three times, 1000 ms apart, through a link opened afresh first if
+// the simulator it held is gone.
 void Form_QueryUnload(WatchdogState& w);
 
 }  // namespace wendox::watchdog

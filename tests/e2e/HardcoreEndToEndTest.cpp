@@ -212,5 +212,24 @@ TEST_F(HardcoreEndToEnd, TheWatchdogEndedInFlightMakesWendoxCloseItselfWithTheMo
     ExpectThreeMovesASecondApart();
 }
 
+// The simulator closed and started again under the running pair: the
+// watchdog connects to the new one, and killing Wendox in flight moves the
+// aircraft there.
+TEST_F(HardcoreEndToEnd, AfterASimulatorRestartKillingWendoxInFlightMovesTheAircraftInTheNewSimulator) {
+    const std::string onHold = "On hold (not airborne). Hardcore Mode.";
+    StartSimulator();
+    ASSERT_NE(StartAndAwaitTheGuard("wendox.exe"), 0u);
+    ASSERT_TRUE(WaitForStatus(onHold)) << Status();
+    simulator.reset();
+    ASSERT_TRUE(WaitUntil([&] { return Status() != onHold; }, 10000));  // Wendox lost the link too
+    StartSimulator();
+    TakeOffUnderTheLock();
+    server.ClearWrites();
+    EndProcessOf(main);
+    ASSERT_TRUE(AwaitMoves(3, 15000)) << SlewLog(server);
+    EXPECT_TRUE(WaitGone(guard));
+    ExpectThreeMovesASecondApart();
+}
+
 }  // namespace
 }  // namespace wendox::testing

@@ -19,12 +19,14 @@ public:
     static constexpr OsHandle kServerWindow = 0x5150, kMapping = 0x6060;
     static constexpr std::uint32_t kMessage = 0xC123;
     static constexpr std::uint16_t kAtom = 0xC001;
+    static constexpr std::uint32_t kErrorInvalidWindow = 1400;
     enum class Step { None, Register, Atom, Mapping, View };
 
     explicit FakeLinkOs(standin::ServerCore& server) : server_(server) {}
 
     // What the machine does.
     bool serverRunning = true;
+    OsHandle serverWindow = kServerWindow;  // a restarted server has a new one
     Step failingStep = Step::None;
     std::uint32_t failedSends = 0;  // the server does not answer this many times
     std::uint32_t sendError = 0;    // last error after a failed send
@@ -40,8 +42,9 @@ public:
     OsHandle FindTopLevelWindow(const char* className) override {
         const bool fallbackOnly = server_.GetMisbehaviour().fallbackClassOnly;
         const bool found = std::strcmp(className, fallbackOnly ? kFallbackServerClass : kServerClass) == 0;
-        return serverRunning && found ? kServerWindow : 0;
+        return serverRunning && found ? serverWindow : 0;
     }
+    bool WindowExists(OsHandle window) override { return serverRunning && window == serverWindow; }
     std::uint32_t RegisterMessage(const char* name) override {
         return failingStep != Step::Register && std::strcmp(name, kLinkMessageName) == 0 ? kMessage : 0;
     }

@@ -8,6 +8,8 @@ OsHandle Win32LinkOs::FindTopLevelWindow(const char* className) {
     return reinterpret_cast<OsHandle>(FindWindowExA(nullptr, nullptr, className, nullptr));
 }
 
+bool Win32LinkOs::WindowExists(OsHandle window) { return IsWindow(reinterpret_cast<HWND>(window)) != FALSE; }
+
 std::uint32_t Win32LinkOs::RegisterMessage(const char* name) { return RegisterWindowMessageA(name); }
 
 std::uint32_t Win32LinkOs::CurrentProcessId() { return GetCurrentProcessId(); }

@@ -8,6 +8,7 @@ namespace wendox {
 class Win32LinkOs final : public LinkOs {
 public:
     OsHandle FindTopLevelWindow(const char* className) override;
+    bool WindowExists(OsHandle window) override;
     std::uint32_t RegisterMessage(const char* name) override;
     std::uint32_t CurrentProcessId() override;
     std::uint16_t AddGlobalAtom(const char* name) override;

@@ -17,6 +17,7 @@ namespace {
 class NoLinkOs final : public LinkOs {
 public:
     OsHandle FindTopLevelWindow(const char*) override { return 0; }
+    bool WindowExists(OsHandle) override { return false; }
     std::uint32_t RegisterMessage(const char*) override { return 0; }
     std::uint32_t CurrentProcessId() override { return 0; }
     std::uint16_t AddGlobalAtom(const char*) override { return 0; }

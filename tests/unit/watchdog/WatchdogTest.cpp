@@ -21,9 +21,9 @@ protected:
         companions.windows = {kWendoxCaption};
     }
     // One tick a second later; true while the watchdog goes on.
-    bool Tick() {
+    bool Tick(WatchdogState& guard) {
         os.nowMs += 1000;
-        return tmrTimer_Timer(w, companions);
+        return tmrTimer_Timer(guard, companions);
     }
 
     standin::ServerCore server;
@@ -67,57 +67,87 @@ TEST_F(WatchdogTest, StartsAsTheGuardBesideWendoxOrHandsOverToWendoxAndAFreshWat
 }
 
 // Airborne once is airborne for good; a tick that connects reads nothing; an
-// exchange that fails counts as airborne.
+// exchange that fails counts as airborne. Only a simulator whose window is
+// gone (closed, perhaps started again) is connected afresh, on the next
+// tick, and the flight is still remembered.
 TEST_F(WatchdogTest, TheGuardRemembersAnyFlightAndConnectsOnTheTickAfterTheSimulatorAppears) {
     os.serverRunning = false;
     standin::TakeOff(server);
     ASSERT_EQ(Form_Load(w, companions), Role::Guard);
     EXPECT_FALSE(w.connected);
-    EXPECT_TRUE(Tick());
+    EXPECT_TRUE(Tick(w));
     EXPECT_FALSE(w.connected);
     os.serverRunning = true;
-    EXPECT_TRUE(Tick());
+    EXPECT_TRUE(Tick(w));
     EXPECT_TRUE(w.connected);
     EXPECT_FALSE(w.beenAirborne);  // the connecting tick read nothing
 
     for (const auto& [move, flown] : {std::pair{&standin::Land, false}, {&standin::TakeOff, true}, {&standin::Land, true}}) {
         move(server);
-        Tick();
+        Tick(w);
         EXPECT_EQ(w.beenAirborne, flown);
     }
-
     LinkClose(w.link);
-    WatchdogState other{os};
-    WatchdogConnect(other);
-    os.failedSends = kSendRetries + 1;
-    const std::uint32_t sends = os.sends;
-    tmrTimer_Timer(other, companions);
-    EXPECT_EQ(os.sends - sends, kSendRetries + 1);  // one exchange's retries, then the tick is over
-    EXPECT_TRUE(other.beenAirborne);
-    EXPECT_TRUE(other.connected);  // never marked disconnected again
-    LinkClose(other.link);
+
+    // No answer, a refused reply, the simulator closed and started again.
+    const struct {
+        std::uint32_t failedSends;
+        std::uintptr_t answer;
+        bool restarted;
+        std::uint32_t sends;  // one exchange's, then the tick is over
+        bool connected;
+    } failures[] = {{41, 1, false, 41, true}, {0, 0, false, 1, true}, {0, 1, true, 41, false}};
+    for (const auto& f : failures) {
+        SCOPED_TRACE(::testing::Message() << f.answer << f.restarted);
+        WatchdogState other{os};
+        WatchdogConnect(other);  // on the ground
+        os.failedSends = f.failedSends;
+        server.SetMisbehaviour({.answer = f.answer});
+        os.serverWindow += f.restarted;
+        const std::uint32_t sends = os.sends;
+        Tick(other);
+        EXPECT_EQ(os.sends - sends, f.sends);
+        EXPECT_EQ(other.connected, f.connected);
+        server.SetMisbehaviour({});
+        Tick(other);
+        EXPECT_TRUE(other.connected);
+        EXPECT_TRUE(other.beenAirborne);
+        LinkClose(other.link);
+    }
 }
 
-// Wendox's window gone: after a flight the aircraft is moved three times a
-// second apart as the watchdog closes; without one it is not.
+// Wendox's window gone, or the watchdog's closed by hand: after a flight the
+// aircraft is moved three times a second apart as the watchdog closes, in
+// the simulator running then; without a flight it is not.
 TEST_F(WatchdogTest, WendoxGoneEndsTheWatchWithTheMovesOnlyAfterAFlight) {
-    for (const bool flown : {false, true}) {
-        SCOPED_TRACE(flown);
+    enum Simulator { Running, Restarted, Absent };
+    const struct {
+        bool flown;
+        Simulator simulator;  // after the flight
+        bool byHand;          // no tick: the watchdog's window is closed
+    } cases[] = {
+        {false, Running, false}, {true, Running, false}, {true, Restarted, false},
+        {true, Restarted, true}, {false, Absent, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.flown << c.simulator << c.byHand);
+        os.serverRunning = c.simulator != Absent;
         WatchdogState guard{os};
         companions.windows = {kWendoxCaption};
         ASSERT_EQ(Form_Load(guard, companions), Role::Guard);
-        if (flown) standin::TakeOff(server);
-        os.nowMs += 1000;
-        EXPECT_TRUE(tmrTimer_Timer(guard, companions));
+        if (c.flown) standin::TakeOff(server);
+        EXPECT_TRUE(Tick(guard));
         standin::Land(server);
+        if (c.simulator == Restarted) ++os.serverWindow;
         companions.windows.clear();
         server.ClearWrites();
-        os.nowMs += 1000;
-        EXPECT_FALSE(tmrTimer_Timer(guard, companions));
+        if (!c.byHand) {
+            EXPECT_FALSE(Tick(guard));  // also when never connected
+        }
         Form_QueryUnload(guard);
         const std::uint64_t t = os.nowMs - 2000;
         EXPECT_EQ(SlewLog(server),
-                  flown ? MoveAt(t) + "\n" + MoveAt(t + 1000) + "\n" + MoveAt(t + 2000) : std::string{});
+                  c.flown ? MoveAt(t) + "\n" + MoveAt(t + 1000) + "\n" + MoveAt(t + 2000) : std::string{});
         LinkClose(guard.link);
     }
 }
