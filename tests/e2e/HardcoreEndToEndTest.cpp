@@ -231,5 +231,25 @@ TEST_F(HardcoreEndToEnd, AfterASimulatorRestartKillingWendoxInFlightMovesTheAirc
     ExpectThreeMovesASecondApart();
 }
 
+// The way the help gives to end a session after a flight and keep the
+// aircraft where it is: the simulator closed first, then Wendox. The
+// watchdog finds no simulator for its moves and ends without a write.
+TEST_F(HardcoreEndToEnd, ClosingTheSimulatorFirstEndsTheSessionAfterAFlightWithoutAMove) {
+    StartSimulator();
+    ASSERT_NE(StartAndAwaitTheGuard("wendox.exe"), 0u);
+    TakeOffUnderTheLock();
+    standin::Land(server);
+    ASSERT_TRUE(AwaitList(true));
+    server.ClearWrites();
+    simulator.reset();
+    ASSERT_TRUE(WaitForStatus("FSUIPC - No connection to Flight Simulator. Hardcore Mode.", 15000)) << Status();
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitGone(main));
+    EXPECT_TRUE(WaitGone(guard, 20000));
+    StartSimulator();
+    Sleep(2000);  // a move still on its way would reach the simulator now
+    EXPECT_EQ(SlewLog(server), "");
+}
+
 }  // namespace
 }  // namespace wendox::testing
