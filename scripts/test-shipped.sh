@@ -15,6 +15,9 @@ cmake -E chdir "$unpacked" cmake -E tar xf "$zip"
 
 expected="Wendox/
 Wendox/Licence.txt
+Wendox/Licences/
+Wendox/Licences/GCC.txt
+Wendox/Licences/MinGW-w64.txt
 Wendox/ReadMe.txt
 Wendox/Wendox.htm
 Wendox/sound_failure.wav
