@@ -33,7 +33,7 @@ void ComponentRows(const Catalogue& catalogue, int system, char decimalSeparator
 ListUpdate ShownComponentRows::Take(const Catalogue& catalogue, int system, char decimalSeparator) {
     rows_.swap(before_);
     ComponentRows(catalogue, system, decimalSeparator, rows_);
-    const bool sameSystem = system == system_ && rows_.size() == before_.size();
+    const bool sameSystem = system == system_;  // and so as many rows
     system_ = system;
     if (!sameSystem) return ListUpdate::Refill;
     return rows_ == before_ ? ListUpdate::None : ListUpdate::Rows;

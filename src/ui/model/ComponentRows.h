@@ -44,8 +44,8 @@ public:
     // when the list showed another system (or nothing yet), Rows when rows
     // of the same system changed (Changed names them), else None.
     ListUpdate Take(const Catalogue& catalogue, int system, char decimalSeparator);
-    // After Take: row (from 0) differs from the one shown before.
-    bool Changed(std::size_t row) const { return row >= before_.size() || rows_[row] != before_[row]; }
+    // After Take gave Rows: row (from 0) differs from the one shown before.
+    bool Changed(std::size_t row) const { return rows_[row] != before_[row]; }
     const std::vector<ComponentRow>& Rows() const { return rows_; }
     // The list was emptied or filled by other means: the next Take refills.
     void Forget() { system_ = 0; }

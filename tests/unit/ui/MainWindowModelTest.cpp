@@ -87,7 +87,7 @@ TEST_F(MainWindowModelTest, ARefreshRewritesOnlyTheRowsThatChanged) {
         for (std::size_t row = 0; c.update == ListUpdate::Rows && row < shown.Rows().size(); ++row)
             EXPECT_EQ(shown.Changed(row), row == c.changedRow) << row;
     }
-    EXPECT_EQ(shown.Rows().at(6).text, " Master Avionics");
+    EXPECT_EQ(shown.Rows().back().text, " Master Avionics");  // the electrical system's last
 }
 
 // Each form: its caption, whether it offers "&Test Failure" and "Clear
