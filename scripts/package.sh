@@ -13,7 +13,7 @@ mkdir -p build/release
 for preset in windows windows32; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" --target wendox_zip
-  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "build/$preset/CMakeCache.txt")
+  version=$(sed -n 's/^WENDOX_VERSION:INTERNAL=//p' "build/$preset/CMakeCache.txt")
   cp "build/$preset/release/wendox-$version-"*.zip build/release/
 done
 ls -l build/release/wendox-"$version"-*.zip

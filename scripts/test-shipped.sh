@@ -15,6 +15,9 @@ cmake -E chdir "$unpacked" cmake -E tar xf "$zip"
 
 expected="Wendox/
 Wendox/Licence.txt
+Wendox/Licences/
+Wendox/Licences/GCC.txt
+Wendox/Licences/MinGW-w64.txt
 Wendox/ReadMe.txt
 Wendox/Wendox.htm
 Wendox/sound_failure.wav
@@ -43,6 +46,12 @@ for exe in "$unpacked"/Wendox/*.exe "$unpacked"/Wendox/tools/*.exe; do
   late=$(grep -owE 'GetTickCount64|InitializeConditionVariable|SleepConditionVariableCS|AcquireSRWLockExclusive|InitOnceExecuteOnce|GetFileInformationByHandleEx|CreateSymbolicLinkA' <<<"$headers" | sort -u | tr '\n' ' ' || true)
   [ -z "$late" ] || needs_vista=yes
   echo "$(basename "$exe"): subsystem $subsystem; imports $(tr '\n' ' ' <<<"$dlls"); needs more than XP: ${late:-nothing}"
+  # The program's icon: three images (48, 32 and 16 pixels) in the resources.
+  icons=$(awk '/^[0-9a-f]+   Entry: ID: 0x000003,/{getline; n=$NF} END{print n}' <<<"$headers")
+  if [ "$icons" != 3 ]; then
+    echo "$(basename "$exe") should carry the program's icon in three sizes"
+    exit 1
+  fi
   for dll in $dlls; do
     case " $allowed " in
       *" $dll "*) ;;

@@ -7,8 +7,9 @@
 #include "config/SettingsFile.h"
 #include "config/StdioFileStore.h"
 #include "engine/EngineState.h"
-#include "monitor/FlightMonitor.h"
+#include "hardcore/Companions.h"
 #include "hardcore/MainHardcore.h"
+#include "monitor/FlightMonitor.h"
 #include "platform/win32/Win32Companions.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Keyboard.h"
@@ -30,12 +31,25 @@ int RunMessageLoop(HWND mainWindow) {
     return static_cast<int>(message.wParam);
 }
 
+// The running Wendox to the front, as the pilot who started it again expects
+// to see it: restored if minimized, or the dialog or message it shows
+// brought forward. Nothing while its window is not there yet.
+void BringFirstInstanceForward() {
+    HWND first = FindWindowA(wendox::kProgramWindowClass, wendox::kWendoxCaption);
+    if (first == nullptr) return;
+    if (IsIconic(first)) ShowWindow(first, SW_RESTORE);
+    SetForegroundWindow(GetLastActivePopup(first));
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
-    // A second instance ends at once, before anything else.
+    // A second instance ends at once, before anything else, showing the first.
     HANDLE instance = CreateMutexA(nullptr, FALSE, kInstanceMutex);
-    if (instance == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+    if (instance == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) {
+        BringFirstInstanceForward();
+        return 0;
+    }
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);

@@ -26,17 +26,31 @@ TEST(LinkEndToEnd, LinkprobeWritesAndReadsBackFromAnotherProcess) {
     EXPECT_EQ(writes[0].Value(), 5u);
 }
 
-TEST(LinkEndToEnd, MisbehavingServersGiveLinkprobeTheirResultCodes) {
-    auto probe = [] { return RunningProgram(ToolPath("linkprobe.exe"), {"r:0x0AEC:2"}).WaitForExit(kProbeTimeoutMs); };
-    EXPECT_EQ(probe(), 102u);  // no server
-    // The fallback class with a version too old; replies rejected, never a success.
-    for (const auto& [misbehaviour, exitCode] : {std::pair{standin::Misbehaviour{.fallbackClassOnly = true}, 114u},
-                                                 {{.tamper = standin::HeaderTamper::Size}, 113u}, {{.answer = 2}, 113u}}) {
+TEST(LinkEndToEnd, LinkprobeNamesWhyItFailedAndExitsWithTheResultCode) {
+    const auto probe = [](const std::vector<std::string>& args) {
+        RunningProgram program(ToolPath("linkprobe.exe"), args, true);
+        const DWORD exitCode = program.WaitForExit(kProbeTimeoutMs);
+        return std::pair{exitCode, program.Output()};
+    };
+    const std::string usage = "usage: linkprobe [r:OFFSET:SIZE | w:OFFSET:SIZE:VALUE] ...\r\n";
+    EXPECT_EQ(probe({}), std::pair(102ul, usage + "linkprobe: no simulator link window found (code 2)\r\n"));
+    // The fallback class with a version too old; replies rejected, never a
+    // success; nothing to send.
+    const struct { standin::Misbehaviour misbehaviour; std::vector<std::string> args; DWORD exitCode; std::string said; }
+        cases[] = {
+            {{.fallbackClassOnly = true}, {"r:0x0AEC:2"}, 114,
+             "linkprobe: the simulator's FS98MAIN window has a version that was rejected (code 14)\r\n"},
+            {{.tamper = standin::HeaderTamper::Size}, {"r:0x0AEC:2"}, 113,
+             "linkprobe: the simulator rejected the request (code 13)\r\n"},
+            {{.answer = 2}, {"r:0x0AEC:2"}, 113, "linkprobe: the simulator rejected the request (code 13)\r\n"},
+            {{}, {}, 110, usage + "linkprobe: nothing to send (code 10)\r\n"},
+        };
+    for (const auto& c : cases) {
         standin::ServerCore server;
-        server.SetMisbehaviour(misbehaviour);
-        if (misbehaviour.fallbackClassOnly) server.ReportTooOldVersion();
+        server.SetMisbehaviour(c.misbehaviour);
+        if (c.misbehaviour.fallbackClassOnly) server.ReportTooOldVersion();
         standin::StandinThread window(server);
-        EXPECT_EQ(probe(), exitCode);
+        EXPECT_EQ(probe(c.args), std::pair(c.exitCode, c.said));
     }
 }
 

@@ -69,13 +69,15 @@ TEST_F(WendoxFixture, FailsAComponentSetToZeroPercentAndHoldsItUntilCleared) {
     EXPECT_EQ(server.WritesTo(simvar::ApAirspeed).size(), afterClear);
 }
 
-TEST_F(WendoxFixture, WithoutSimulatorATestFailureIsRefusedAndASecondInstanceEndsAtOnce) {
+TEST_F(WendoxFixture, WithoutSimulatorATestFailureIsRefusedAndASecondInstanceRestoresTheFirstAndEnds) {
     ASSERT_NE(StartWendox(), nullptr);
     ASSERT_TRUE(WaitForStatus("FSUIPC - No connection to Flight Simulator.")) << Status();
 
+    ShowWindow(main, SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) != FALSE; }, 5000));
     RunningProgram second(folder.Path("wendox.exe"), {});
     EXPECT_EQ(second.WaitForExit(10000), 0u);
-    EXPECT_TRUE(IsWindow(main));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindow(main) && !IsIconic(main); }, 5000));
 
     HWND dialog = OpenComponentDialog();
     ASSERT_NE(dialog, nullptr);

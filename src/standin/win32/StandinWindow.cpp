@@ -1,6 +1,7 @@
 #include "standin/win32/StandinWindow.h"
 
 #include "link/Link.h"
+#include "platform/win32/ProgramIcon.h"
 #include "standin/core/FlightModel.h"
 #include "standin/win32/LinkMessageAnswer.h"
 #include "standin/win32/StandinIds.h"
@@ -126,7 +127,8 @@ bool RegisterStandinClass(const char* className) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = StandinWindowProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));    // IDI_APPLICATION
+    windowClass.hIcon = ProgramIcon(false);
+    windowClass.hIconSm = ProgramIcon(true);
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
     windowClass.lpszClassName = className;

@@ -55,7 +55,33 @@ std::vector<std::string_view> SplitFields(std::string_view text) {
 
 bool IsValueSize(std::uint32_t size) { return size == 1 || size == 2 || size == 4 || size == 8; }
 
-int LinkFailure(LinkResult result) { return kProbeLinkErrorBase + Code(result); }
+// What went wrong, in a line for the person at the console.
+const char* ResultText(LinkResult result) {
+    switch (result) {
+        case LinkResult::Ok: return "ok";
+        case LinkResult::AlreadyOpen: return "a link is open already";
+        case LinkResult::ServerNotFound: return "no simulator link window found";
+        case LinkResult::MessageNotRegistered: return "the link's window message could not be registered";
+        case LinkResult::AtomFailed: return "the link's global atom could not be added";
+        case LinkResult::MappingFailed: return "the link's shared memory could not be made";
+        case LinkResult::ViewFailed: return "the link's shared memory could not be mapped";
+        case LinkResult::ServerVersionRejected: return "the simulator link's version was rejected";
+        case LinkResult::SimVersionMismatch: return "the simulator is not the version asked for";
+        case LinkResult::NotOpen: return "no link is open";
+        case LinkResult::NothingQueued: return "nothing to send";
+        case LinkResult::SendTimedOut: return "the simulator did not answer in time";
+        case LinkResult::SendFailed: return "the request could not be sent to the simulator";
+        case LinkResult::ReplyRejected: return "the simulator rejected the request";
+        case LinkResult::FallbackVersionRejected: return "the simulator's FS98MAIN window has a version that was rejected";
+        case LinkResult::BlockFull: return "the operations do not fit in the request block";
+    }
+    return "unknown result";
+}
+
+int LinkFailure(LinkResult result, std::ostream& err) {
+    err << "linkprobe: " << ResultText(result) << " (code " << Code(result) << ")\n";
+    return kProbeLinkErrorBase + Code(result);
+}
 
 }  // namespace
 
@@ -97,6 +123,8 @@ int RunLinkProbe(LinkOs& os, const std::vector<std::string>& args, std::ostream&
         }
         ops.push_back(*op);
     }
+    // Without operations the link is still opened and tried, as a check that it can be.
+    if (ops.empty()) err << kProbeUsage << '\n';
 
     // A read larger than the block cannot be queued; no room is made for it.
     std::vector<std::vector<std::uint8_t>> values(ops.size());
@@ -107,7 +135,7 @@ int RunLinkProbe(LinkOs& os, const std::vector<std::string>& args, std::ostream&
     LinkResult result = LinkResult::Ok;
     LinkClose(*link);
     LinkReset(*link);
-    if (!LinkOpen(*link, 0, result)) return LinkFailure(result);
+    if (!LinkOpen(*link, 0, result)) return LinkFailure(result, err);
 
     for (std::size_t i = 0; i < ops.size(); ++i) {
         const ProbeOp& op = ops[i];
@@ -118,12 +146,12 @@ int RunLinkProbe(LinkOs& os, const std::vector<std::string>& args, std::ostream&
                                                 values[i].empty() ? nullptr : values[i].data(), result);
         if (!queued) {
             LinkClose(*link);
-            return LinkFailure(result);
+            return LinkFailure(result, err);
         }
     }
     const bool processed = LinkProcess(*link, result);
     LinkClose(*link);
-    if (!processed) return LinkFailure(result);
+    if (!processed) return LinkFailure(result, err);
 
     for (std::size_t i = 0; i < ops.size(); ++i)
         if (!ops[i].write) out << FormatProbeRead(ops[i].offset, values[i]) << '\n';

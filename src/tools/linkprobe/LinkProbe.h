@@ -4,7 +4,8 @@
 //   linkprobe [OP ...]   OP = r:OFFSET:SIZE | w:OFFSET:SIZE:VALUE
 //
 // Exit status: 0 when every operation succeeded, 100 plus the link's result
-// code when one failed, 2 for malformed arguments.
+// code when one failed, 2 for malformed arguments. A failure is named in one
+// line on standard error, after the usage line when no operation was given.
 #pragma once
 
 #include <cstdint>

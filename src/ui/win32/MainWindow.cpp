@@ -55,6 +55,20 @@ void SetItemText(HWND list, int row, int column, const std::string& text) {
     SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
 }
 
+// A row's lamp and texts, inserted as a new row (LVM_INSERTITEMA) or written
+// over the one there (LVM_SETITEMA).
+void WriteRow(HWND list, int index, const ComponentRow& row, UINT how) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = index;
+    item.pszText = const_cast<char*>(row.text.c_str());
+    item.iImage = static_cast<int>(row.lamp) - 1;
+    SendMessageA(list, how, 0, reinterpret_cast<LPARAM>(&item));
+    SetItemText(list, index, 1, row.reliability);
+    SetItemText(list, index, 2, row.basedOn);
+    SetItemText(list, index, 3, row.failed);
+}
+
 }  // namespace
 
 MainWindow::MainWindow() = default;
@@ -156,41 +170,41 @@ void MainWindow::FillSystems() {
 }
 
 void MainWindow::FillComponentList() {
+    shown_.Forget();
+    UpdateComponentList();
+    SelectComponentRow(1);
+}
+
+void MainWindow::UpdateComponentList() {
     const int system = SelectedSystem();
-    const auto rows = ComponentRows(engine_->catalogue, system, engine_->desktop->DecimalSeparator());
+    const ListUpdate update = shown_.Take(engine_->catalogue, system, engine_->desktop->DecimalSeparator());
+    if (update == ListUpdate::None) return;
+    const auto& rows = shown_.Rows();
+    if (update == ListUpdate::Rows) {
+        // Only the rows that changed are drawn again: no flash of the whole list.
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (shown_.Changed(i)) WriteRow(components_, static_cast<int>(i), rows[i], LVM_SETITEMA);
+        return;
+    }
     SendMessageA(components_, WM_SETREDRAW, FALSE, 0);
     SendMessageA(components_, LVM_DELETEALLITEMS, 0, 0);
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = i;
-        item.pszText = const_cast<char*>(rows[i].text.c_str());
-        item.iImage = static_cast<int>(rows[i].lamp) - 1;
-        SendMessageA(components_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        SetItemText(components_, i, 1, rows[i].reliability);
-        SetItemText(components_, i, 2, rows[i].basedOn);
-        SetItemText(components_, i, 3, rows[i].failed);
-    }
-    if (!rows.empty()) {
-        LVITEMA state{};
-        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageA(components_, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
-    }
+    for (std::size_t i = 0; i < rows.size(); ++i) WriteRow(components_, static_cast<int>(i), rows[i], LVM_INSERTITEMA);
     SendMessageA(components_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(components_, nullptr, TRUE);
     SetWindowTextA(setSystem_, SetSystemButtonCaption(engine_->catalogue, system).c_str());
 }
 
-void MainWindow::RefillComponents() {
-    FillComponentList();
-    const int rows = static_cast<int>(SendMessageA(components_, LVM_GETITEMCOUNT, 0, 0));
-    const int row = RowToSelect(state_.selectedRow, rows);
-    if (row == 1) return;  // selected by the refill
+void MainWindow::SelectComponentRow(int row) {
+    if (row < 1 || row > static_cast<int>(shown_.Rows().size())) return;
     LVITEMA state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(components_, LVM_SETITEMSTATE, row - 1, reinterpret_cast<LPARAM>(&state));
+}
+
+void MainWindow::RefillComponents() {
+    UpdateComponentList();
+    SelectComponentRow(RowToSelect(state_.selectedRow, static_cast<int>(shown_.Rows().size())));
 }
 
 void MainWindow::SetStatusCaption(const std::string& text) { SetWindowTextA(status_, text.c_str()); }

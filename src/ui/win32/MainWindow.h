@@ -11,6 +11,7 @@
 
 #include "engine/EngineState.h"
 #include "engine/EngineView.h"
+#include "ui/model/ComponentRows.h"
 #include "ui/model/MainWindowActions.h"
 #include "ui/win32/WindowKit.h"
 
@@ -57,6 +58,12 @@ private:
     LRESULT OnNotify(const NMHDR& header);
     // lstSystems_Click: the components of the selected system, first row selected.
     void FillComponentList();
+    // Brings the list to the rows of the selected system as they are now:
+    // refilled for another system, only the changed rows written for the
+    // same one, untouched when nothing it shows changed.
+    void UpdateComponentList();
+    // Selects row (from 1) where the list has it.
+    void SelectComponentRow(int row);
     void PaintBackground(HDC dc);
     // Form_QueryUnload, then Form_Unload (the settings saved), once: the
     // timer stops first, so no tick runs while the window goes.
@@ -80,6 +87,7 @@ private:
 
     EngineState* engine_ = nullptr;
     MainWindowState state_;
+    ShownComponentRows shown_;  // what the components list shows
     std::string lastProfilePath_;  // the file dialogs start from the last path chosen
 };
 

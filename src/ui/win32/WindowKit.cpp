@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/win32/ProgramIcon.h"
+
 namespace wendox::ui {
 
 int WindowDpi(HWND window) {
@@ -67,7 +69,8 @@ bool RegisterWindowClass(const char* className, WNDPROC procedure, HBRUSH backgr
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    windowClass.hIcon = ProgramIcon(false);
+    windowClass.hIconSm = ProgramIcon(true);
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = className;
     return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;

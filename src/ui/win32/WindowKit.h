@@ -71,7 +71,7 @@ private:
 };
 
 // Registers a window class of this program with the arrow cursor and the
-// application's icon; a class registered already is used again.
+// program's own icon; a class registered already is used again.
 bool RegisterWindowClass(const char* className, WNDPROC procedure, HBRUSH background);
 
 // Creates a child control at a place given in twips.

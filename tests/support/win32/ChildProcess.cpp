@@ -22,7 +22,7 @@ RunningProgram::RunningProgram(const std::string& program, const std::vector<std
         SetHandleInformation(output_, HANDLE_FLAG_INHERIT, 0);
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = writeEnd;
-        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        startup.hStdError = writeEnd;
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     }
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, writeEnd != nullptr, 0, nullptr, nullptr, &startup,

@@ -12,8 +12,8 @@ namespace wendox::testing {
 std::string ProgramFolder();
 
 // A program started by a full path or by its file name in ProgramFolder(),
-// ended when this is destroyed. With `captureOutput` its standard output is
-// kept for Output().
+// ended when this is destroyed. With `captureOutput` its standard output and
+// standard error are kept, as one stream, for Output().
 class RunningProgram {
 public:
     RunningProgram(const std::string& program, const std::vector<std::string>& args, bool captureOutput = false);

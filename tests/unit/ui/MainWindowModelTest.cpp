@@ -51,16 +51,43 @@ TEST_F(MainWindowModelTest, RowsShowLampReliabilityPeriodAndFailure) {
         {99.999f, 0.5f, false, " Altitude", Lamp::Yellow, "99.999%", "0.5 hours of flight", "No"},
         {100, 0, false, " Approach", Lamp::Green, "100%", "0 hours of flight", "Never"},
     };
+    std::vector<ComponentRow> rows;
     for (int i = 0; i < 3; ++i) {
         C({1, i + 1}).reliability = cases[i].reliability;
         C({1, i + 1}).periodHours = cases[i].hours;
         if (cases[i].failed) Fail({1, i + 1});
-        const ComponentRow got = ComponentRows(s().catalogue, 1, '.').at(i);
+        ComponentRows(s().catalogue, 1, '.', rows);
+        const ComponentRow& got = rows.at(i);
         EXPECT_EQ(std::tie(got.text, got.lamp, got.reliability, got.basedOn, got.failed),
                   std::tie(cases[i].text, cases[i].lamp, cases[i].percent, cases[i].basedOn, cases[i].failedText));
     }
-    EXPECT_EQ(ComponentRows(s().catalogue, 1, '.').size(), 14u);
-    EXPECT_EQ(ComponentRows(s().catalogue, 1, ',')[1].basedOn, "0,5 hours of flight");
+    EXPECT_EQ(rows.size(), 14u);
+    ComponentRows(s().catalogue, 1, ',', rows);
+    EXPECT_EQ(rows[1].basedOn, "0,5 hours of flight");
+}
+
+// A refresh touches the list only where its rows change: a failure in
+// another system leaves it alone, one in the shown system rewrites that row
+// alone, another system (or a list emptied by other means) refills it.
+TEST_F(MainWindowModelTest, ARefreshRewritesOnlyTheRowsThatChanged) {
+    ShownComponentRows shown;
+    const struct { std::function<void()> change; int system; ListUpdate update; std::size_t changedRow; } cases[] = {
+        {[] {}, 1, ListUpdate::Refill, 0},  // nothing shown yet
+        {[] {}, 1, ListUpdate::None, 0},
+        {[&] { Fail({2, 1}); }, 1, ListUpdate::None, 0},
+        {[&] { Fail({1, 3}); }, 1, ListUpdate::Rows, 2},
+        {[&] { C({1, 14}).periodHours = 2; }, 1, ListUpdate::Rows, 13},
+        {[] {}, 2, ListUpdate::Refill, 0},
+        {[] {}, 3, ListUpdate::Refill, 0},  // as many rows as the system before
+        {[&] { shown.Forget(); }, 3, ListUpdate::Refill, 0},
+    };
+    for (const auto& c : cases) {
+        c.change();
+        EXPECT_EQ(shown.Take(s().catalogue, c.system, '.'), c.update);
+        for (std::size_t row = 0; c.update == ListUpdate::Rows && row < shown.Rows().size(); ++row)
+            EXPECT_EQ(shown.Changed(row), row == c.changedRow) << row;
+    }
+    EXPECT_EQ(shown.Rows().back().text, " Master Avionics");  // the electrical system's last
 }
 
 // Each form: its caption, whether it offers "&Test Failure" and "Clear
