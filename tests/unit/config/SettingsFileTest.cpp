@@ -42,7 +42,8 @@ TEST_F(SettingsFileTest, LinesTakeEffectByExactKeyAndValueInTheirOrder) {
         {"STATUS_HK=83\nSTATUS_HK=0071\nCLEAR_HKCS=-2147483648\nACTIVE_HK=65\nACTIVE_HK=2147483648\nACTIVE_HK= 66\n"
          "ACTIVE_HK=6.5\nACTIVE_HK=", false, {.statusHotKey = 71, .clearHotKeyMods = -2147483648, .activeHotKey = 65}},
         // Turning Hardcore Mode on starts the watchdog; if it has to start first, the reading ends there.
-        {"HARDCOREMODE=YES\nSTATUS_HK=83", true, {.hardcoreSetting = true, .hardcoreMode = true}},
+        // (A UTF-8 byte-order mark before the first line is left out.)
+        {"\xEF\xBB\xBFHARDCOREMODE=YES\nSTATUS_HK=83", true, {.hardcoreSetting = true, .hardcoreMode = true}},
         {"HARDCOREMODE=YES\nSTATUS_HK=83", false, {.statusHotKey = 83, .hardcoreSetting = true, .hardcoreMode = true}},
     };
     for (const auto& c : cases) {
