@@ -17,7 +17,7 @@ bool LineSplitter::Hand() {
 
 bool LineSplitter::Feed(std::string_view piece) {
     if (outcome_ != ReadOutcome::Done) return false;
-    if (!started_ && !piece.empty()) {
+    if (!started_) {
         started_ = true;
         if (piece.starts_with(kByteOrderMark)) piece.remove_prefix(kByteOrderMark.size());
     }

@@ -18,7 +18,7 @@ public:
 
     // False once the taker refused a line or a line ran too long; then
     // Outcome() says which. The byte-order mark is looked for whole at the
-    // start of the first piece that is not empty.
+    // start of the first piece.
     bool Feed(std::string_view piece);
     // Hands over a last line that had no ending.
     ReadOutcome Finish();
@@ -30,7 +30,7 @@ private:
     const LineTaker& take_;
     std::string line_;
     bool afterCr_ = false;  // an LF right after a CR ends nothing
-    bool started_ = false;  // the first byte has arrived
+    bool started_ = false;  // the first piece has arrived
     ReadOutcome outcome_ = ReadOutcome::Done;
 };
 
