@@ -2,6 +2,12 @@
 
 namespace wendox {
 
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // UTF-8
+
+}  // namespace
+
 bool LineSplitter::Hand() {
     const bool taken = take_(line_);
     line_.clear();
@@ -11,6 +17,10 @@ bool LineSplitter::Hand() {
 
 bool LineSplitter::Feed(std::string_view piece) {
     if (outcome_ != ReadOutcome::Done) return false;
+    if (!started_) {
+        started_ = true;
+        if (piece.starts_with(kByteOrderMark)) piece.remove_prefix(kByteOrderMark.size());
+    }
     for (const char ch : piece) {
         const bool crlf = afterCr_ && ch == '\n';
         afterCr_ = ch == '\r';

@@ -109,7 +109,6 @@ StartOutcome LoadSettings(EngineState& s, FileStore& files, WatchdogStarter& wat
     const bool fellShort = outcome == ReadOutcome::CannotOpen || outcome == ReadOutcome::Failed;
     file.unreadable = fellShort && s.desktop->IsOrdinaryFile(path);
     if (file.unreadable) s.desktop->ShowMessage(kCouldNotRead + path + kFileWord, true);
-    file.loaded = settings;
     return outcome == ReadOutcome::Stopped ? StartOutcome::EndProgram : StartOutcome::GoOn;
 }
 

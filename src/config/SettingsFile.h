@@ -35,16 +35,17 @@ std::string SettingsText(const Settings& settings);
 // Reads the settings file into `s.settings`. No file: the record keeps its
 // defaults, silently. A file that is there but cannot be read: a message,
 // the lines read before the fault stay in force, and `s.settingsFile`
-// remembers it so
-// that the exit does not overwrite it. "HARDCOREMODE=YES" puts Hardcore Mode
+// remembers it so that the exit does not overwrite it (start-up keeps the
+// record it finished with beside it). "HARDCOREMODE=YES" puts Hardcore Mode
 // in force and starts the watchdog before the next line is read; when the
 // watchdog says so, reading stops and the result is EndProgram.
 StartOutcome LoadSettings(EngineState& s, FileStore& files, WatchdogStarter& watchdog);
 
 // Writes the settings file, replacing the old one only when every byte of
 // the new one is written; on failure a message and the old file stays. A
-// file that could not be read at start-up is left alone unless the settings
-// were changed since, so that what it holds is not lost unasked.
+// file that could not be read at start-up is left alone unless the pilot
+// changed a setting after start-up, so that what it holds is not lost
+// unasked.
 void SaveSettings(EngineState& s, FileStore& files);
 
 }  // namespace wendox

@@ -95,6 +95,45 @@ void ApplyStall(EngineState& s, FailedEntry& entry, const ComponentRecord& c) {
     if (--*entry.counter <= 0) ClearFailure(s, entry.system, entry.component);
 }
 
+// Removes the failure of entry `index` by its component's rule. A flag's 0
+// is sent at once (`sendNow`), or left to the next exchange that carries the
+// unsent flag clears.
+void RemoveFailure(EngineState& s, int index, bool sendNow) {
+    const FailedEntry& entry = s.failed.entries[index];
+    if (ComponentRecord* c = s.catalogue.Find(entry.system, entry.component)) {
+        if (c->rule == FailureRule::FailFlag) {
+            // A clear that does not reach the simulator now is sent with the
+            // next exchange that can, or the flag would stay set for good.
+            LinkResult result;
+            const bool sent = sendNow &&
+                              WriteComponentValue(s, c->variable.offset, 0, c->variable.size, c->rule, c->engine) ==
+                                  LinkResult::Ok &&
+                              LinkProcess(s.link, result);
+            if (!sent) RememberUnsentFlagClear(s, c->variable.offset);
+        } else if (c->rule == FailureRule::DisconnectBit) {
+            // Nothing is written: the byte is written without this bit on the
+            // next pass, and not at all once no bit is held.
+            if (const int slot = DisconnectSlot(c->failValue); slot >= 0) s.disconnectHeld[slot] = false;
+        }
+        c->failed = false;
+    }
+    s.failed.RemoveAt(index);
+}
+
+// ClearAllFailures; with `oneExchange` the flags' clears all go in a single
+// exchange at the end instead of one exchange each.
+void ClearAll(EngineState& s, bool silent, bool oneExchange) {
+    if (InFlightLock(s) || s.failed.count < 1) return;
+    while (s.failed.count > 0) RemoveFailure(s, s.failed.count - 1, !oneExchange);
+    if (oneExchange) {
+        QueueUnsentFlagClears(s);
+        LinkResult result;
+        if (LinkProcess(s.link, result)) ForgetUnsentFlagClears(s);
+    }
+    RefreshComponents(s, false);
+    if (!silent) PlaySound(s, kSoundOk);
+}
+
 }  // namespace
 
 bool AddFailure(EngineState& s, std::int32_t system, std::int32_t component) {
@@ -145,22 +184,7 @@ void ClearFailure(EngineState& s, std::int32_t system, std::int32_t component) {
     int index = s.failed.count - 1;
     while (index >= 0 && !(s.failed.entries[index].system == system && s.failed.entries[index].component == component))
         --index;
-    if (index < 0) return;
-
-    if (ComponentRecord* c = s.catalogue.Find(system, component)) {
-        if (c->rule == FailureRule::FailFlag) {
-            // A clear that does not reach the simulator now is sent with the
-            // next exchange that can, or the flag would stay set for good.
-            LinkResult result = WriteComponentValue(s, c->variable.offset, 0, c->variable.size, c->rule, c->engine);
-            if (result != LinkResult::Ok || !LinkProcess(s.link, result)) RememberUnsentFlagClear(s, c->variable.offset);
-        } else if (c->rule == FailureRule::DisconnectBit) {
-            // Nothing is written: the byte is written without this bit on the
-            // next pass, and not at all once no bit is held.
-            if (const int slot = DisconnectSlot(c->failValue); slot >= 0) s.disconnectHeld[slot] = false;
-        }
-        c->failed = false;
-    }
-    s.failed.RemoveAt(index);
+    if (index >= 0) RemoveFailure(s, index, true);
 }
 
 void QueueUnsentFlagClears(EngineState& s) {
@@ -168,15 +192,9 @@ void QueueUnsentFlagClears(EngineState& s) {
         if (!FlagHeldByAFailure(s, offset)) QueueWrite(s, offset, 1, 0);
 }
 
-void ClearAllFailures(EngineState& s, bool silent) {
-    if (InFlightLock(s) || s.failed.count < 1) return;
-    while (s.failed.count > 0) {
-        const FailedEntry& newest = s.failed.entries[s.failed.count - 1];
-        ClearFailure(s, newest.system, newest.component);
-    }
-    RefreshComponents(s, false);
-    if (!silent) PlaySound(s, kSoundOk);
-}
+void ClearAllFailures(EngineState& s, bool silent) { ClearAll(s, silent, false); }
+
+void ClearAllFailuresOnClosing(EngineState& s) { ClearAll(s, true, true); }
 
 void ClearLastFailure(EngineState& s) {
     if (InFlightLock(s) || s.failed.count < 1) return;

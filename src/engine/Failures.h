@@ -32,6 +32,11 @@ void ClearFailure(EngineState& s, std::int32_t system, std::int32_t component);
 void QueueUnsentFlagClears(EngineState& s);
 inline void ForgetUnsentFlagClears(EngineState& s) { s.unsentFlagClears.clear(); }
 void ClearAllFailures(EngineState& s, bool silent);
+// ClearAllFailures, silent, with the flags' clears sent together in one
+// exchange: the closing of the main window leaves no failure it held in
+// the simulator. Nothing under the in-flight lock, nothing sent without a
+// link.
+void ClearAllFailuresOnClosing(EngineState& s);
 void ClearLastFailure(EngineState& s);
 
 }  // namespace wendox

@@ -47,7 +47,7 @@ inline constexpr std::array<HotKeyFields, 3> kHotKeyFields{{
 
 // What start-up learned of the settings file, kept for the save at exit.
 struct SettingsFileState {
-    Settings loaded;          // the record as LoadSettings left it
+    Settings loaded;          // the record as start-up left it
     bool unreadable = false;  // the file is there but could not be read to its end
 };
 

@@ -1,5 +1,6 @@
 #include "hardcore/MainHardcore.h"
 
+#include "engine/Failures.h"
 #include "hardcore/Slew.h"
 
 namespace wendox {
@@ -24,7 +25,10 @@ bool CheckWatchdog(EngineState& s) {
 }
 
 void Form_QueryUnload(EngineState& s) {
-    if (InFlightLock(s)) SlewToOriginThreeTimes(s.link);
+    if (InFlightLock(s))
+        SlewToOriginThreeTimes(s.link);
+    else
+        ClearAllFailuresOnClosing(s);
 }
 
 }  // namespace wendox

@@ -34,9 +34,10 @@ bool HardcoreTickStep(EngineState& s);
 // window is gone. False when it closed it.
 bool CheckWatchdog(EngineState& s);
 
-// The hardcore step of every closing of the main window: under the
-// in-flight lock the aircraft is moved to the origin three times, 1000 ms
-// apart. The closing itself is never cancelled.
+// The step of every closing of the main window before the settings are
+// saved: under the in-flight lock the aircraft is moved to the origin three
+// times, 1000 ms apart, and the failures stay; otherwise the failures in
+// force are cleared in the simulator. The closing is never cancelled.
 void Form_QueryUnload(EngineState& s);
 
 }  // namespace wendox

@@ -81,6 +81,10 @@ bool StartUp(EngineState& s, WatchdogStarter& watchdog) {
     if (!s.settings.lastProfile.empty() && s.files != nullptr) ReadProfile(s, *s.files);
     Connect(s, false);
     ScheduleAllPeriods(s);
+    // The settings as start-up left them (a profile that could not be read
+    // empties the last profile): only what the pilot changes from here on
+    // counts as a change when the settings are saved.
+    s.settingsFile.loaded = s.settings;
     s.view->StartTimer();
     Tick(s);
     return true;

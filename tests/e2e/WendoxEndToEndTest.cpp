@@ -69,6 +69,32 @@ TEST_F(WendoxFixture, FailsAComponentSetToZeroPercentAndHoldsItUntilCleared) {
     EXPECT_EQ(server.WritesTo(simvar::ApAirspeed).size(), afterClear);
 }
 
+// Closed in flight, Wendox leaves none of its failures in the simulator:
+// the flags are cleared as it closes, and a control disconnection ends once
+// it is no longer written.
+TEST_F(WendoxFixture, ClosedInFlightWendoxLeavesNoFailureBehind) {
+    StartSimulator();
+    standin::TakeOff(server);
+    ASSERT_NE(StartWendox(), nullptr);
+    ASSERT_TRUE(WaitForStatus("Operational.")) << Status();
+    for (const int system : {1, 3, 5}) {  // the first of each: Aileron, Engine 1 (Fail), Airspeed (the instrument)
+        Choose(main, ui::kIdSystems, system);
+        HWND dialog = OpenComponentDialog();
+        ASSERT_NE(dialog, nullptr);
+        Click(GetDlgItem(dialog, ui::kIdTest));
+        ASSERT_TRUE(WaitGone(dialog));
+    }
+    ASSERT_TRUE(WaitUntil([&] { return server.Value(simvar::FailAirspeed) == 1; }, 3000));
+    EXPECT_EQ(server.Value(simvar::FailEngines), 1u);
+    EXPECT_EQ(server.Value(simvar::ControlDisconnect), 2u);
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_EQ(wendox->WaitForExit(10000), 0u);
+    EXPECT_EQ(server.Value(simvar::FailAirspeed), 0u);
+    EXPECT_EQ(server.Value(simvar::FailEngines), 0u);
+    EXPECT_TRUE(WaitUntil([&] { return server.Value(simvar::ControlDisconnect) == 0; }, 12000));
+}
+
 TEST_F(WendoxFixture, WithoutSimulatorATestFailureIsRefusedAndASecondInstanceRestoresTheFirstAndEnds) {
     ASSERT_NE(StartWendox(), nullptr);
     ASSERT_TRUE(WaitForStatus("FSUIPC - No connection to Flight Simulator.")) << Status();

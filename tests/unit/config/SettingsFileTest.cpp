@@ -21,10 +21,11 @@ protected:
         watchdog.starts = 0;
         return LoadSettings(s(), files, watchdog);
     }
-    // The one message shown since the last look.
-    void ExpectMessage(const std::string& text) {
-        ASSERT_EQ(desktop.messages.size(), 1u);
-        EXPECT_EQ(std::tie(desktop.messages[0].text, desktop.messages[0].exclamation), std::make_tuple(text, true));
+    // The messages shown since the last look, each with the exclamation icon.
+    void ExpectMessages(const std::vector<std::string>& texts) {
+        std::vector<std::string> shown;
+        for (const auto& m : desktop.messages) shown.push_back(m.exclamation ? m.text : "(no icon) " + m.text);
+        EXPECT_EQ(shown, texts);
         desktop.messages.clear();
     }
 
@@ -41,7 +42,8 @@ TEST_F(SettingsFileTest, LinesTakeEffectByExactKeyAndValueInTheirOrder) {
         {"STATUS_HK=83\nSTATUS_HK=0071\nCLEAR_HKCS=-2147483648\nACTIVE_HK=65\nACTIVE_HK=2147483648\nACTIVE_HK= 66\n"
          "ACTIVE_HK=6.5\nACTIVE_HK=", false, {.statusHotKey = 71, .clearHotKeyMods = -2147483648, .activeHotKey = 65}},
         // Turning Hardcore Mode on starts the watchdog; if it has to start first, the reading ends there.
-        {"HARDCOREMODE=YES\nSTATUS_HK=83", true, {.hardcoreSetting = true, .hardcoreMode = true}},
+        // (A UTF-8 byte-order mark before the first line is left out.)
+        {"\xEF\xBB\xBFHARDCOREMODE=YES\nSTATUS_HK=83", true, {.hardcoreSetting = true, .hardcoreMode = true}},
         {"HARDCOREMODE=YES\nSTATUS_HK=83", false, {.statusHotKey = 83, .hardcoreSetting = true, .hardcoreMode = true}},
     };
     for (const auto& c : cases) {
@@ -81,17 +83,28 @@ TEST_F(SettingsFileTest, SavedLinesFollowTheKeyOrderUnderTheirConditionsAndReadB
     EXPECT_TRUE(desktop.messages.empty());
     files.writesFail = true;
     SaveSettings(s(), files);
-    ExpectMessage("Could not write C:\\Wendox\\Wendox.ini file");
+    ExpectMessages({"Could not write C:\\Wendox\\Wendox.ini file"});
 }
 
 // A file that is there but cannot be read is reported, keeps what was read
-// before the fault, and is overwritten at exit only if a setting changed.
+// before the fault, and is overwritten at exit only if the pilot changed a
+// setting: not when start-up emptied the last profile it could not read.
 TEST_F(SettingsFileTest, AnUnreadableFileIsReportedAndKeptUnlessSettingsChange) {
-    const std::string tooLong = "STATUS_HK=83\nLASTPROFILE=" + std::string(kMaxLineLength, 'x') + "\nDISPLAYUPDATE=YES";
-    for (const bool opens : {false, true}) {  // it cannot be opened, or a line runs too long
-        EXPECT_EQ(Load(opens ? std::optional(tooLong) : std::nullopt), StartOutcome::GoOn);
-        EXPECT_EQ(s().settings, (Settings{.statusHotKey = opens ? 83 : 0}));
-        ExpectMessage("Could not read C:\\Wendox\\Wendox.ini file");
+    const std::string tooLong = "\nLASTPROFILE=" + std::string(kMaxLineLength, 'x') + "\nDISPLAYUPDATE=YES";
+    const std::string unreadable = "Could not read C:\\Wendox\\Wendox.ini file";
+    const struct { std::optional<std::string> text; Settings read; std::vector<std::string> messages; } cases[] = {
+        {std::nullopt, {}, {unreadable}},  // it cannot be opened
+        {"STATUS_HK=83" + tooLong, {.statusHotKey = 83}, {unreadable}},
+        {"LASTPROFILE=C:\\gone.wdp" + tooLong, {}, {unreadable, "Could not read C:\\gone.wdp"}},
+    };
+    s().files = &files;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.value_or("(none)").substr(0, 30));
+        c.text ? void(files.files[kPath] = *c.text) : void(files.files.erase(kPath));
+        s().settings = {};
+        StartUp();
+        EXPECT_EQ(s().settings, c.read);
+        ExpectMessages(c.messages);
         const auto before = files.files;
         SaveSettings(s(), files);
         EXPECT_EQ(files.files, before);

@@ -33,18 +33,32 @@ TEST_F(HardcoreTest, AnUnansweredMoveGivesUpTheRestOfTheMoves) {
 
 // The closing moves the aircraft only under the in-flight lock: Hardcore
 // Mode in force for this run (not merely chosen for the next) and airborne.
-TEST_F(HardcoreTest, ClosingMovesTheAircraftOnlyUnderTheInFlightLock) {
-    const struct { bool mode, setting, airborne; int moves; } cases[] = {
-        {true, true, true, 3}, {true, false, true, 3}, {true, true, false, 0}, {false, true, true, 0},
+// Otherwise it clears the failures of every rule, silently, the flags
+// written 0 in one exchange; without a link nothing is sent.
+TEST_F(HardcoreTest, ClosingMovesTheAircraftUnderTheInFlightLockAndClearsTheFailuresOtherwise) {
+    const struct { bool mode, setting, airborne, linked; int moves; std::uint32_t exchanges; int left; } cases[] = {
+        {true, true, true, true, 3, 9, 6}, {true, false, true, true, 3, 9, 6}, {true, true, false, true, 0, 1, 0},
+        {false, true, true, true, 0, 1, 0}, {false, false, false, false, 0, 0, 0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.mode << c.setting << c.airborne);
+        SCOPED_TRACE(::testing::Message() << c.mode << c.setting << c.airborne << c.linked);
+        for (Id id : {kInstAirspeed, kEngine1Fail, kEngine3Fail, kApMaster, kRudder, kTankLeft}) Fail(id);
+        ApplyFailures(s());
         s().settings.hardcoreMode = c.mode;
         s().settings.hardcoreSetting = c.setting;
         s().airborne = c.airborne;
+        if (!c.linked) LinkClose(s().link);
         server.ClearWrites();
+        desktop.played.clear();
+        const std::uint32_t exchanges = server.ExchangeCount();
         Form_QueryUnload(s());
         EXPECT_EQ(static_cast<int>(server.WritesTo(simvar::SlewMode).size()), 2 * c.moves);
+        EXPECT_EQ(server.ExchangeCount() - exchanges, c.exchanges);
+        EXPECT_EQ(s().failed.count, c.left);
+        const bool flagsCleared = c.exchanges == 1;
+        EXPECT_EQ(server.Value(simvar::FailAirspeed), flagsCleared ? 0u : 1u);
+        EXPECT_EQ(server.Value(simvar::FailEngines), flagsCleared ? 0u : 5u);
+        EXPECT_TRUE(desktop.played.empty());
     }
 }
 
