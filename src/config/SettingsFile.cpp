@@ -20,7 +20,8 @@ struct KeyRow {
     std::string_view key;  // "=" included
     std::string Settings::*text = nullptr;
     std::int32_t Settings::*number = nullptr;
-    std::int32_t Settings::*writtenWhenSet = nullptr;  // a number is written only while this hot key is above 0
+    std::int32_t Settings::*writtenWhenSet = nullptr;  // a number is written only while this field is above 0
+    std::int32_t most = 0;  // above 0: a number outside 1 to this, or not whole, leaves the field at 0
     bool Settings::*flag = nullptr;
     bool startsHardcore = false;  // turning it on puts Hardcore Mode in force and starts the watchdog
 };
@@ -36,6 +37,8 @@ constexpr KeyRow kKeys[] = {
     {.key = "DISPLAYUPDATE=", .flag = &Settings::displayUpdate},
     {.key = "DISPLAYFAILURES=", .flag = &Settings::displayFailures},
     {.key = "PLAYFAILURESOUND=", .flag = &Settings::playFailureSound},
+    {.key = "MAXFAILURES=", .number = &Settings::maxFailures, .writtenWhenSet = &Settings::maxFailures,
+     .most = kMaxFailuresHighest},
     {.key = "HARDCOREMODE=", .flag = &Settings::hardcoreSetting, .startsHardcore = true},
 };
 
@@ -91,6 +94,9 @@ StartOutcome LoadSettings(EngineState& s, FileStore& files, WatchdogStarter& wat
 
         if (row->text != nullptr) {
             settings.*row->text = value;
+        } else if (row->number != nullptr && row->most > 0) {
+            std::int32_t read = 0;
+            settings.*row->number = ReadWhole(value, read) && read >= 1 && read <= row->most ? read : 0;
         } else if (row->number != nullptr) {
             ReadWhole(value, settings.*row->number);  // anything else leaves the field as it was
         } else if (value == kOn) {

@@ -1,7 +1,7 @@
 // The settings file "Wendox.ini" in the program folder: one "KEY=value" line
 // per setting, each ended by CR LF, read once at start-up and written once
-// when the main window closes. Hot keys are stored only when set, switches
-// only when on (as "YES").
+// when the main window closes. Hot keys and the failure limit are stored
+// only when set, switches only when on (as "YES").
 #pragma once
 
 #include <string>

@@ -21,6 +21,12 @@ bool HeldOut(const EngineState& s, const ComponentRecord& c) {
            (c.variable.offset == simvar::FlapsControl.offset && s.flapsControl > 0);
 }
 
+// The pilot's limit of failures in force at once is reached: a roll fails
+// nothing more.
+bool AtFailureLimit(const EngineState& s) {
+    return s.settings.maxFailures > 0 && s.failed.count >= s.settings.maxFailures;
+}
+
 }  // namespace
 
 std::int32_t RollsInPeriod(float periodHours) {
@@ -62,7 +68,8 @@ void FailureRoll(EngineState& s) {
         ++c.rollCount;
         if (c.rollCount == c.scheduledRoll) {
             const std::int32_t r = RandomNumber(s, kRollDrawMax, 0);
-            if (c.bandLow <= r && r < c.bandHigh && !c.failed) AddFailure(s, system, component);
+            // At the limit the test is spent all the same, as for a draw outside the band.
+            if (c.bandLow <= r && r < c.bandHigh && !c.failed && !AtFailureLimit(s)) AddFailure(s, system, component);
         }
         if (static_cast<double>(c.rollCount) / kRollsPerHour >= static_cast<double>(c.periodHours))
             StartNewPeriod(s, c);

@@ -21,7 +21,8 @@ std::int32_t RollsInPeriod(float periodHours);
 // Draws every component's band and scheduled roll again; roll counts stay.
 void ScheduleAllPeriods(EngineState& s);
 
-// One roll over the whole catalogue.
+// One roll over the whole catalogue. While as many failures are in force as
+// the settings' limit allows, a component whose test comes fails nothing.
 void FailureRoll(EngineState& s);
 
 // Brings the components list up to date after a change; first draws the

@@ -19,11 +19,15 @@ struct Settings {
     bool displayUpdate = false;     // send every change of the status to the simulator
     bool displayFailures = false;   // list the failures in the status
     bool playFailureSound = false;  // sound when the number of failures grew
+    std::int32_t maxFailures = 0;   // most failures in force at once, 1 to 9; 0: no limit
     bool hardcoreSetting = false;   // Hardcore Mode chosen (what is saved)
     bool hardcoreMode = false;      // Hardcore Mode in force for this run
 
     bool operator==(const Settings&) const = default;
 };
+
+// The highest limit of failures in force at once that can be set.
+inline constexpr std::int32_t kMaxFailuresHighest = 9;
 
 // Modifier codes of a hot key: CTRL counts 1, SHIFT counts 2; any other
 // value asks for neither.

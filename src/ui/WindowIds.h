@@ -62,5 +62,6 @@ inline constexpr int kIdActiveCtrl = 412;        // ChkActiveCTRL
 inline constexpr int kIdActiveShift = 413;       // chkActiveSHIFT
 inline constexpr int kIdSettingsOk = 414;        // cmdOK
 inline constexpr int kIdSettingsCancel = 415;    // cmdCancel
+inline constexpr int kIdMaxFailures = 416;       // cboMaxFailures
 
 }  // namespace wendox::ui

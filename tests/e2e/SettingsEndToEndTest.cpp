@@ -1,5 +1,7 @@
 // The options and settings dialogs, the settings file across a restart and
 // the hot keys pressed while the simulator's window has the focus.
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "WendoxFixture.h"
@@ -136,6 +138,60 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
     const std::string statusAgain = "Wendox:  On hold (not airborne).  No failures.";
     EXPECT_TRUE(HoldKeys({VK_CONTROL, VK_SHIFT, 'S'}, [&] { return server.Text(simvar::MessageText) == statusAgain; },
                          3000));
+}
+
+// Every component set to 0 % over 0 hours fails at the first roll unless
+// the limit holds it back: at most two in force through a minute of flight,
+// and the limit saved in its place.
+TEST_F(SettingsEndToEnd, TheFailureLimitHoldsInFlightAndIsSaved) {
+    StartSimulator();
+    ASSERT_NE(StartWendox(), nullptr);
+    ASSERT_TRUE(WaitForStatus("On hold (not airborne)."));
+    ASSERT_TRUE(BringForward(main));
+    Click(Control(ui::kIdSetAll));
+    HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    Choose(dialog, ui::kIdRelLeft, 100);  // "0"
+    Choose(dialog, ui::kIdHours, 0);      // "0.0"
+    Click(GetDlgItem(dialog, ui::kIdAccept));
+    ASSERT_TRUE(WaitGone(dialog));
+
+    Click(Control(ui::kIdOptions));
+    options = WaitForWindowOfWendox(ui::kOptionsDialogClass, ui::kOptionsDialogCaption);
+    ASSERT_NE(options, nullptr);
+    ASSERT_TRUE(BringForward(options));
+    Click(GetDlgItem(options, ui::kIdSettings));
+    HWND settings = WaitForWindowOfWendox(ui::kSettingsDialogClass, ui::kSettingsDialogCaption);
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(ItemText(settings, ui::kIdMaxFailures), "No limit");
+    ASSERT_TRUE(BringForward(settings));  // ALT+M, the caption's access key, leads to the list
+    GUITHREADINFO focus{.cbSize = sizeof(GUITHREADINFO)};
+    auto listFocused = [&] {
+        return GetGUIThreadInfo(GetWindowThreadProcessId(settings, nullptr), &focus) &&
+               focus.hwndFocus == GetDlgItem(settings, ui::kIdMaxFailures);
+    };
+    EXPECT_TRUE(HoldKeys({VK_MENU, 'M'}, listFocused, 3000));
+    Choose(settings, ui::kIdMaxFailures, 2);
+    Click(GetDlgItem(settings, ui::kIdDisplayFailures));
+    Click(GetDlgItem(settings, ui::kIdPlayFailureSound));
+    Click(GetDlgItem(settings, ui::kIdSettingsOk));
+    ASSERT_TRUE(WaitGone(settings));
+
+    standin::TakeOff(server);
+    ASSERT_TRUE(WaitUntil([&] { return Status().rfind("Operational.", 0) == 0; }, 5000)) << Status();
+    int most = 0;
+    const DWORD flightEnds = GetTickCount() + 60000;
+    while (GetTickCount() < flightEnds) {
+        const std::string status = Status();
+        if (status.rfind("Operational.  ", 0) == 0) most = std::max(most, std::atoi(status.c_str() + 14));
+        Sleep(200);
+    }
+    EXPECT_EQ(most, 2) << Status();
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_EQ(wendox->WaitForExit(10000), 0u);
+    EXPECT_EQ(FileContent(folder.Path("Wendox.ini")),
+              "LASTPROFILE=\r\nDISPLAYFAILURES=YES\r\nPLAYFAILURESOUND=YES\r\nMAXFAILURES=2\r\n");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "tools/failure-stats/FailureStats.h"
 
+#include <algorithm>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,28 +64,40 @@ public:
     void CloseMainWindow() override {}
 };
 
-}  // namespace
+// The engine with every component at the same reliability and period, its
+// schedules drawn.
+struct SimulatedEngine {
+    SimulatedEngine(float reliability, float hours) {
+        s.catalogue = BuildCatalogue();
+        s.engineCount = 4;  // every component takes part
+        s.catalogue.ForEach([&](int, int, ComponentRecord& c) {
+            c.reliability = ThroughText(reliability);
+            c.periodHours = ThroughText(hours);
+        });
+        ScheduleAllPeriods(s);
+    }
+    void Roll() {
+        desktop.NextRoll();
+        FailureRoll(s);
+    }
 
-FailureOutcome MeasureFailures(float reliability, float hours, std::uint64_t wantedPeriods) {
     NoLinkOs os;
     SimulatedDesktop desktop;
     NoView view;
-    auto state = std::make_unique<EngineState>(os, desktop, view);
-    EngineState& s = *state;
-    s.catalogue = BuildCatalogue();
-    s.engineCount = 4;  // every component takes part
-    s.catalogue.ForEach([&](int, int, ComponentRecord& c) {
-        c.reliability = ThroughText(reliability);
-        c.periodHours = ThroughText(hours);
-    });
-    ScheduleAllPeriods(s);
+    EngineState s{os, desktop, view};
+};
+
+}  // namespace
+
+FailureOutcome MeasureFailures(float reliability, float hours, std::uint64_t wantedPeriods) {
+    auto engine = std::make_unique<SimulatedEngine>(reliability, hours);
+    EngineState& s = engine->s;
 
     FailureOutcome outcome;
     outcome.bandWidth = s.catalogue.Find(1, 1)->bandHigh - s.catalogue.Find(1, 1)->bandLow;
     std::vector<bool> failedThisPeriod(kSystemCount * kMaxComponentsPerSystem, false);
     while (outcome.periods < wantedPeriods) {
-        desktop.NextRoll();
-        FailureRoll(s);
+        engine->Roll();
         while (s.failed.count > 0) {
             const FailedEntry entry = s.failed.entries[0];
             failedThisPeriod[(entry.system - 1) * kMaxComponentsPerSystem + entry.component - 1] = true;
@@ -96,6 +110,26 @@ FailureOutcome MeasureFailures(float reliability, float hours, std::uint64_t wan
             outcome.failures += failedThisPeriod[slot];
             failedThisPeriod[slot] = false;
         });
+    }
+    return outcome;
+}
+
+FlightOutcome FlyWithLimit(float reliability, float hours, std::int32_t maxFailures, std::uint64_t flightRolls,
+                           std::uint64_t heldRolls) {
+    auto engine = std::make_unique<SimulatedEngine>(reliability, hours);
+    EngineState& s = engine->s;
+    s.settings.maxFailures = maxFailures;
+    FlightOutcome outcome;
+    std::deque<std::uint64_t> cameOnRoll;  // of each failure in force, oldest first as in the failed list
+    for (std::uint64_t roll = 0; roll < flightRolls; ++roll) {
+        engine->Roll();
+        outcome.failures += static_cast<std::uint64_t>(s.failed.count) - cameOnRoll.size();
+        cameOnRoll.resize(static_cast<std::size_t>(s.failed.count), roll);
+        outcome.mostInForce = std::max(outcome.mostInForce, s.failed.count);
+        while (!cameOnRoll.empty() && roll - cameOnRoll.front() + 1 >= heldRolls) {
+            ClearFailure(s, s.failed.entries[0].system, s.failed.entries[0].component);
+            cameOnRoll.pop_front();
+        }
     }
     return outcome;
 }

@@ -20,4 +20,15 @@ struct FailureOutcome {
 // adds nothing.
 FailureOutcome MeasureFailures(float reliability, float hours, std::uint64_t wantedPeriods);
 
+struct FlightOutcome {
+    std::uint64_t failures = 0;  // components failed in the flight
+    int mostInForce = 0;         // the most failures in force at once
+};
+
+// A flight of `flightRolls` rolls under the pilot's limit of failures in
+// force at once (0: none), each failure held for `heldRolls` rolls and then
+// cleared, as a pilot who deals with it would.
+FlightOutcome FlyWithLimit(float reliability, float hours, std::int32_t maxFailures, std::uint64_t flightRolls,
+                           std::uint64_t heldRolls);
+
 }  // namespace wendox

@@ -66,6 +66,15 @@ std::string EntryForKeyCode(std::int32_t keyCode) {
     return kOtherKeyPrefix + std::to_string(keyCode);
 }
 
+const std::vector<std::string>& MaxFailuresEntries() {
+    static const std::vector<std::string> entries = [] {
+        std::vector<std::string> made{"No limit"};
+        for (std::int32_t limit = 1; limit <= kMaxFailuresHighest; ++limit) made.push_back(std::to_string(limit));
+        return made;
+    }();
+    return entries;
+}
+
 std::vector<std::string> KeyListEntries(std::int32_t keyCode) {
     std::vector<std::string> entries = StandardKeyEntries();
     if (keyCode == 0 || IsStandardKey(keyCode)) return entries;
@@ -82,6 +91,7 @@ SettingsDialogModel SettingsDialogModel::Load(const Settings& settings) {
     model.form.displayFailures = settings.displayFailures;
     model.form.playFailureSound = settings.playFailureSound;
     model.form.hardcoreMode = settings.hardcoreSetting;
+    model.form.maxFailures = settings.maxFailures;
     for (int row = 0; row < kHotKeyRows; ++row) {
         const std::int32_t key = settings.*kHotKeyFields[row].key;
         const std::int32_t mods = settings.*kHotKeyFields[row].mods;
@@ -109,6 +119,7 @@ SettingsOkOutcome StoreSettingsForm(const SettingsForm& form, bool airborne, Set
     settings.displayFailures = form.displayFailures;
     settings.displayUpdate = form.displayStatus;
     settings.playFailureSound = form.playFailureSound;
+    if (!(settings.hardcoreMode && airborne)) settings.maxFailures = form.maxFailures;
 
     SettingsOkOutcome outcome;
     for (const HardcoreRule& rule : kHardcoreRules) {

@@ -45,6 +45,10 @@ std::string EntryForKeyCode(std::int32_t keyCode);
 // among the others by key code (after "None"), so that OK keeps the code.
 std::vector<std::string> KeyListEntries(std::int32_t keyCode);
 
+// The failure limit's list: "No limit", then "1" to "9"; the entry at
+// position n stands for the limit n (0: none).
+const std::vector<std::string>& MaxFailuresEntries();
+
 // The hot keys in the order of their rows: in-flight status, clear last
 // failure, activate/deactivate.
 enum HotKeyRowIndex { kStatusRow = 0, kClearRow = 1, kActiveRow = 2 };
@@ -64,6 +68,7 @@ struct SettingsForm {
     bool playFailureSound = false;  // chkPlayFailureSound
     bool hardcoreMode = false;      // chkHardcoreMode: the saved choice, HardcoreSetting
     std::array<HotKeyRow, kHotKeyRows> hotKeys{};
+    std::int32_t maxFailures = 0;   // the failure limit chosen, its entry's position; 0: "No limit"
 };
 
 // The settings dialog as it opens.
@@ -74,7 +79,7 @@ struct SettingsDialogModel {
     // The boxes checked where the record's switches are on (the Hardcore
     // Mode box from HardcoreSetting, not HardcoreMode); each key list with
     // the entry for its stored key code chosen, "CTRL" checked for the
-    // modifier codes 1 and 3, "SHIFT" for 2 and 3.
+    // modifier codes 1 and 3, "SHIFT" for 2 and 3; the failure limit's entry.
     static SettingsDialogModel Load(const Settings& settings);
 
     // The position of row's chosen entry in its list.
@@ -87,8 +92,11 @@ struct SettingsOkOutcome {
     bool restoreHardcoreBox = false;  // the Hardcore Mode box goes back to HardcoreSetting
 };
 
-// OK: stores the hot keys and switches of `form` into `settings` and applies
-// the Hardcore Mode rules for `airborne`. HardcoreMode is never changed.
+// OK: stores the hot keys, switches and failure limit of `form` into
+// `settings` and applies the Hardcore Mode rules for `airborne`. Under the
+// in-flight lock (HardcoreMode and airborne) the failure limit stays as it
+// was, silently: lifting it would escape failures. HardcoreMode is never
+// changed.
 SettingsOkOutcome StoreSettingsForm(const SettingsForm& form, bool airborne, Settings& settings);
 
 }  // namespace wendox::ui

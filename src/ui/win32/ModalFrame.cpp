@@ -103,6 +103,14 @@ bool HandleFrameMessage(ModalFrame& frame, ColourTable& colours, HWND window, UI
             return true;
         }
         return false;
+    case WM_NEXTDLGCTL: {
+        // Sent by IsDialogMessage for a label's access key: the focus goes to
+        // the control named, or to the next (previous) tab stop.
+        HWND target = lParam != 0 ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+        if (target != nullptr) SetFocus(target);
+        result = 0;
+        return true;
+    }
     case WM_DESTROY:
         frame.open = false;
         return false;

@@ -48,8 +48,9 @@ HWND CreateModalDialog(const char* className, const char* caption, HWND owner, i
                        int clientHeightTwips, int dpi, void* self);
 
 // The messages every dialog answers alike: control colours, the focus across
-// activation, and the end of the window (the window's user data, which
-// points at the dialog, is cleared last). True when `result` is the answer.
+// activation and to the control a label's access key leads to, and the end
+// of the window (the window's user data, which points at the dialog, is
+// cleared last). True when `result` is the answer.
 bool HandleFrameMessage(ModalFrame& frame, ColourTable& colours, HWND window, UINT message, WPARAM wParam,
                         LPARAM lParam, LRESULT& result);
 

@@ -12,8 +12,13 @@
 namespace wendox::ui {
 namespace {
 
-constexpr int kClientWidth = 3390;  // twips
-constexpr int kClientHeight = 4455;
+// A hot-key group's height: from one caption line to the next.
+constexpr int kGroupHeight = 720;  // twips
+constexpr int kClientWidth = 3390;
+// The failure limit's group below the hot-key groups makes the dialog one
+// group higher, and moves "&OK" and "&Cancel" down by as much.
+constexpr int kClientHeight = 4455 + kGroupHeight;
+constexpr int kButtonsTop = 3960 + kGroupHeight;
 constexpr int kListVisibleEntries = 12;  // entries shown when a key list drops down
 
 // One hot key group: its caption line, the key list and the two boxes to
@@ -31,6 +36,10 @@ constexpr std::array<HotKeyGroup, kHotKeyRows> kGroups{{
 }};
 constexpr int kListLeft = 120, kListWidth = 975, kListHeight = 330;
 constexpr int kCtrlLeft = 1320, kShiftLeft = 2160, kBoxWidth = 855, kBoxHeight = 255;
+// The failure limit's group, laid out as a hot-key group without the boxes;
+// its caption gives the list the access key M, which no other control uses.
+constexpr TwipsRect kMaxFailuresCaption{120, 3120 + kGroupHeight, 2895, 255};
+constexpr int kMaxFailuresTop = 3360 + kGroupHeight;
 
 struct HotKeyControls {
     HWND list = nullptr;   // cboStatus, cboClear, cboActive
@@ -50,6 +59,7 @@ struct SettingsWindow {
     HWND playFailureSound = nullptr;  // chkPlayFailureSound
     HWND hardcoreMode = nullptr;      // chkHardcoreMode
     std::array<HotKeyControls, kHotKeyRows> hotKeys{};
+    HWND maxFailures = nullptr;  // cboMaxFailures
 };
 
 bool Checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -107,10 +117,17 @@ void Form_Load(SettingsWindow& d, int dpi) {
                                       bold, shown.shift);
     }
 
+    HWND caption = MakeControl(d.frame.window, "STATIC", "&Most Failures at Once", SS_LEFT, 0, kMaxFailuresCaption,
+                               -1, dpi, bold);
+    d.colours.SetTransparent(caption, kYellow, kDialogGrey);
+    d.maxFailures = MakeDropDownList(d.frame.window, d.colours, {kListLeft, kMaxFailuresTop, kListWidth, kListHeight},
+                                     kIdMaxFailures, dpi, bold, MaxFailuresEntries(), form.maxFailures,
+                                     kListVisibleEntries);
+
     MakeDialogButton(d.frame.window, d.colours,
-                     "&OK", BS_DEFPUSHBUTTON, {120, 3960, 1215, 375}, kIdSettingsOk, dpi, bold);
+                     "&OK", BS_DEFPUSHBUTTON, {120, kButtonsTop, 1215, 375}, kIdSettingsOk, dpi, bold);
     MakeDialogButton(d.frame.window, d.colours,
-                     "&Cancel", BS_PUSHBUTTON, {1560, 3960, 1215, 375}, kIdSettingsCancel, dpi, bold);
+                     "&Cancel", BS_PUSHBUTTON, {1560, kButtonsTop, 1215, 375}, kIdSettingsCancel, dpi, bold);
 }
 
 SettingsForm ReadForm(const SettingsWindow& d) {
@@ -123,6 +140,8 @@ SettingsForm ReadForm(const SettingsWindow& d) {
         const HotKeyControls& controls = d.hotKeys[row];
         form.hotKeys[row] = {ChosenEntry(controls.list), Checked(controls.ctrl), Checked(controls.shift)};
     }
+    const LRESULT limit = SendMessageA(d.maxFailures, CB_GETCURSEL, 0, 0);
+    form.maxFailures = limit == CB_ERR ? 0 : static_cast<std::int32_t>(limit);
     return form;
 }
 

@@ -1,5 +1,6 @@
 // The settings dialog frmSettings: the status and sound switches, the
-// Hardcore Mode choice and the three hot keys of the settings record.
+// Hardcore Mode choice, the three hot keys and the limit of failures in force
+// at once of the settings record.
 #pragma once
 
 #include <windows.h>

@@ -45,6 +45,10 @@ TEST_F(SettingsFileTest, LinesTakeEffectByExactKeyAndValueInTheirOrder) {
         // (A UTF-8 byte-order mark before the first line is left out.)
         {"\xEF\xBB\xBFHARDCOREMODE=YES\nSTATUS_HK=83", true, {.hardcoreSetting = true, .hardcoreMode = true}},
         {"HARDCOREMODE=YES\nSTATUS_HK=83", false, {.statusHotKey = 83, .hardcoreSetting = true, .hardcoreMode = true}},
+        // The failure limit: a whole number from 1 to 9; any other value leaves it unset.
+        {"MAXFAILURES=1", false, {.maxFailures = 1}}, {"MAXFAILURES=7\nMAXFAILURES=09", false, {.maxFailures = 9}},
+        {"MAXFAILURES=9\nMAXFAILURES=10", false, {}}, {"MAXFAILURES=9\nMAXFAILURES=0", false, {}},
+        {"MAXFAILURES=9\nMAXFAILURES=2.5", false, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -57,8 +61,8 @@ TEST_F(SettingsFileTest, LinesTakeEffectByExactKeyAndValueInTheirOrder) {
 }
 
 // What is saved, the file written, and what it reads back as when not the
-// record saved: a hot key not above 0 loses both its lines, and only the
-// saved Hardcore Mode choice is written. A failed save says so.
+// record saved: a hot key not above 0 loses both its lines, no failure limit
+// no line, and only the saved Hardcore Mode choice is written. A failed save says so.
 TEST_F(SettingsFileTest, SavedLinesFollowTheKeyOrderUnderTheirConditionsAndReadBack) {
     const struct { Settings saved; std::string text; std::optional<Settings> reloaded; } cases[] = {
         {{.lastProfile = "C:\\T.wdp", .statusHotKey = 83, .statusHotKeyMods = 3, .clearHotKey = -1,
@@ -67,10 +71,10 @@ TEST_F(SettingsFileTest, SavedLinesFollowTheKeyOrderUnderTheirConditionsAndReadB
          Settings{.lastProfile = "C:\\T.wdp", .statusHotKey = 83, .statusHotKeyMods = 3, .displayFailures = true}},
         {{.lastProfile = "C:\\P=Q.wdp", .statusHotKey = 90, .statusHotKeyMods = 2147483647, .clearHotKey = 48,
           .activeHotKey = 1, .activeHotKeyMods = -2147483648, .displayUpdate = true, .displayFailures = true,
-          .playFailureSound = true, .hardcoreSetting = true, .hardcoreMode = true},
+          .playFailureSound = true, .maxFailures = 2, .hardcoreSetting = true, .hardcoreMode = true},
          "LASTPROFILE=C:\\P=Q.wdp\r\nSTATUS_HK=90\r\nSTATUS_HKCS=2147483647\r\nCLEAR_HK=48\r\nCLEAR_HKCS=0\r\n"
          "ACTIVE_HK=1\r\nACTIVE_HKCS=-2147483648\r\nDISPLAYUPDATE=YES\r\nDISPLAYFAILURES=YES\r\n"
-         "PLAYFAILURESOUND=YES\r\nHARDCOREMODE=YES\r\n", {}},
+         "PLAYFAILURESOUND=YES\r\nMAXFAILURES=2\r\nHARDCOREMODE=YES\r\n", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -54,21 +54,28 @@ TEST_F(ScheduleTest, BandsHaveTheirWidthAndLieInsideTheDrawRange) {
     }
 }
 
-// The component fails on its scheduled roll when the draw r has BandLow <= r < BandHigh.
-TEST_F(ScheduleTest, TheRollFailsOnDrawsFromTheBandsLowEndToJustBelowItsHighEnd) {
+// The component fails on its scheduled roll when the draw r has BandLow <= r
+// < BandHigh, unless the failures already in force reach the pilot's limit;
+// either way its test for the period is spent.
+TEST_F(ScheduleTest, TheRollFailsOnDrawsFromTheBandsLowEndToJustBelowItsHighEndBelowTheLimit) {
     StartUp();
-    // The band's ends less the draw, and whether it fails.
-    for (const auto& [low, high, fails] : {std::tuple{0, 1, true}, std::tuple{-1, 0, false}, std::tuple{1, 2, false}}) {
+    // The band's ends less the draw, the limit (0: none), the failures in force, and whether it fails.
+    for (const auto& [low, high, limit, inForce, fails] :
+         {std::tuple{0, 1, 0, 0, true}, {-1, 0, 0, 0, false}, {1, 2, 0, 0, false}, {0, 1, 0, 3, true},
+          {0, 1, 2, 1, true}, {0, 1, 2, 2, false}}) {
         ComponentRecord& ap = C(kApMaster);
         ap.reliability = 50;
         ap.scheduledRoll = ap.rollCount + 1;  // the next roll draws
+        s().settings.maxFailures = limit;
+        for (int component = 1; component <= inForce; ++component) Fail({kAileron.system, component});
         RandomGenerator next = s().random;  // the roll's draw, foreseen
         const std::int32_t r = next.Number(kRollDrawMax, 0, desktop.clockSeconds);
         ap.bandLow = r + low;
         ap.bandHigh = r + high;
         FailureRoll(s());
-        EXPECT_EQ(ap.failed, fails) << low << " " << high;
-        ClearFailure(s(), kApMaster.system, kApMaster.component);
+        EXPECT_EQ(std::pair(ap.failed, ap.rollCount), std::pair(fails, ap.scheduledRoll))
+            << low << high << limit << inForce;
+        ClearAllFailures(s(), true);
     }
 }
 

@@ -13,35 +13,39 @@ namespace {
 
 // A form's boxes and rows, as one value.
 auto Shown(const SettingsForm& f) {
-    return std::tie(f.displayStatus, f.displayFailures, f.playFailureSound, f.hardcoreMode, f.hotKeys);
+    return std::tie(f.displayStatus, f.displayFailures, f.playFailureSound, f.hardcoreMode, f.hotKeys, f.maxFailures);
 }
 
 // What OK on the ground stores from a form, over a record whose every field
 // was set otherwise (so that none may be kept; Hardcore Mode is in force but
 // not chosen), and how the next opening shows it: each box and row has its
 // own field, and the Hardcore Mode box shows the choice, not the mode in
-// force. "None", or nothing chosen, stores 0 whatever the boxes say.
+// force. "None", or nothing chosen, stores 0 whatever the boxes say; the
+// failure limit's list stands for the limits 0 (none) to 9 in order.
 TEST(SettingsDialogTest, OkStoresEachBoxAndRowInItsOwnFieldsAndTheNextOpeningShowsThem) {
     const auto& entries = StandardKeyEntries();
     EXPECT_EQ(std::accumulate(entries.begin(), entries.end(), std::string()),
               "None0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const auto& limits = MaxFailuresEntries();
+    EXPECT_EQ(std::accumulate(limits.begin(), limits.end(), std::string()), "No limit123456789");
     const HotKeyRow none{"None", false, false}, zero{"0", false, false};
     const struct { SettingsForm chosen; Settings stored; std::optional<SettingsForm> reopened; } cases[] = {
-        {{.displayStatus = true, .hotKeys = {{{"S", true, true}, {"Key 186", true, false}, {"Z", false, true}}}},
+        {{.displayStatus = true, .hotKeys = {{{"S", true, true}, {"Key 186", true, false}, {"Z", false, true}}},
+          .maxFailures = 2},  // a hand-edited code is kept
          {.statusHotKey = 83, .statusHotKeyMods = 3, .clearHotKey = 186, .clearHotKeyMods = 1, .activeHotKey = 90,
-          .activeHotKeyMods = 2, .displayUpdate = true, .hardcoreMode = true}, {}},  // a hand-edited code is kept
+          .activeHotKeyMods = 2, .displayUpdate = true, .maxFailures = 2, .hardcoreMode = true}, {}},
         {{.displayFailures = true, .hotKeys = {{{"None", true, true}, {"", true, true}, zero}}},
          {.activeHotKey = 48, .displayFailures = true, .hardcoreMode = true},
          SettingsForm{.displayFailures = true, .hotKeys = {{none, none, zero}}}},
-        {{.playFailureSound = true, .hardcoreMode = true, .hotKeys = {{zero, zero, zero}}},
-         {.statusHotKey = 48, .clearHotKey = 48, .activeHotKey = 48, .playFailureSound = true, .hardcoreSetting = true,
-          .hardcoreMode = true}, {}},
+        {{.playFailureSound = true, .hardcoreMode = true, .hotKeys = {{zero, zero, zero}}, .maxFailures = 9},
+         {.statusHotKey = 48, .clearHotKey = 48, .activeHotKey = 48, .playFailureSound = true, .maxFailures = 9,
+          .hardcoreSetting = true, .hardcoreMode = true}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.chosen.hotKeys[kStatusRow].entry);
         Settings settings{.statusHotKey = 'Q', .statusHotKeyMods = 3, .clearHotKey = 'Q', .clearHotKeyMods = 3,
                           .activeHotKey = 'Q', .activeHotKeyMods = 3, .displayUpdate = true, .displayFailures = true,
-                          .playFailureSound = true, .hardcoreMode = true};
+                          .playFailureSound = true, .maxFailures = 5, .hardcoreMode = true};
         StoreSettingsForm(c.chosen, false, settings);
         EXPECT_EQ(settings, c.stored);
         const SettingsDialogModel reopened = SettingsDialogModel::Load(settings);
@@ -65,15 +69,17 @@ TEST(SettingsDialogHardcoreTest, RulesActOnTheSavedChoiceOnlyOnTheGround) {
         for (const bool mode : {false, true}) {  // the mode in force neither decides nor changes
             // Traced as the setting, the box, airborne and the mode, each 0 or 1.
             SCOPED_TRACE(::testing::Message() << c.settingBefore << c.box << c.airborne << mode);
-            Settings settings{.hardcoreSetting = c.settingBefore, .hardcoreMode = mode};
-            SettingsForm form{.displayFailures = true, .hardcoreMode = c.box};
+            Settings settings{.maxFailures = 4, .hardcoreSetting = c.settingBefore, .hardcoreMode = mode};
+            SettingsForm form{.displayFailures = true, .hardcoreMode = c.box, .maxFailures = 1};
             form.hotKeys[kStatusRow] = {"S", true, true};
             const SettingsOkOutcome outcome = StoreSettingsForm(form, c.airborne, settings);
             EXPECT_EQ(outcome.message, c.message);
             EXPECT_EQ(std::tie(outcome.restoreHardcoreBox, settings.hardcoreSetting, settings.hardcoreMode),
                       std::tie(c.restoreBox, c.settingAfter, mode));
-            // The other settings of the same OK are stored all the same.
+            // The other settings of the same OK are stored all the same; the
+            // failure limit only outside the in-flight lock, silently.
             EXPECT_TRUE(settings.statusHotKey == 83 && settings.displayFailures);
+            EXPECT_EQ(settings.maxFailures, mode && c.airborne ? 4 : 1);
         }
     }
 }
