@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/EngineState.h"
+#include "link/EchoLinkOs.h"
 #include "engine/Failures.h"
 #include "monitor/FlightMonitor.h"
 #include "support/FakeDesktop.h"
@@ -13,7 +14,6 @@
 #include "support/FakeWatchdog.h"
 
 #include "CountingAllocator.h"
-#include "EchoLinkOs.h"
 
 namespace wendox {
 namespace {
@@ -22,7 +22,7 @@ namespace {
 // runs once after the first tick to keep them all held.
 template <class Fail, class Hold>
 void SteadyTick(benchmark::State& state, Fail&& fail, Hold&& hold) {
-    bench::EchoLinkOs os;
+    EchoLinkOs os;
     os.values[simvar::EngineCount.offset] = 4;
     for (const SimVariable& tank : simvar::kTanks) os.values[tank.offset] = 2'000'000'000;  // leaks never run dry
     testing::FakeDesktop desktop;
