@@ -11,10 +11,11 @@ namespace {
 
 std::string Describe(const standin::RecordedWrite& w) {
     char text[160];
+    const auto value = static_cast<unsigned long long>(w.Value());
     if (w.bytes.size() > 8)
         std::snprintf(text, sizeof text, "%04X=\"%s\"", w.offset, reinterpret_cast<const char*>(w.bytes.data()));
     else
-        std::snprintf(text, sizeof text, "%04X/%zu=%llu", w.offset, w.bytes.size(), static_cast<unsigned long long>(w.Value()));
+        std::snprintf(text, sizeof text, "%04X/%zu=%llu", w.offset, w.bytes.size(), value);
     return text;
 }
 

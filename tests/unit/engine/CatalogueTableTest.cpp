@@ -86,9 +86,10 @@ const Row kRows[] = {
 // amount, and the tank (below any amount) is then written empty.
 std::string Expected(const Row& row) {
     const char* const patterns[] = {"", "W | W |", "W | W |", "W | W | Z", "| W |", "W | |"};
+    const std::string zero = row.write.substr(0, row.write.find('=')) + "=0";
     std::string expected;
     for (const char* p = patterns[row.rule]; *p != 0; ++p)
-        expected += *p == 'W' ? row.write : *p == 'Z' ? row.write.substr(0, row.write.find('=')) + "=0" : std::string(1, *p);
+        expected += *p == 'W' ? row.write : *p == 'Z' ? zero : std::string(1, *p);
     return expected;
 }
 
@@ -124,13 +125,16 @@ TEST_F(CatalogueTableTest, EachComponentFailsAloneByItsOwnWriteAndRuleAndOnlyWit
         c.reliability = 100;
     }
 
+    EXPECT_EQ(s().catalogue.Find(7, 5), nullptr);  // the lists end at their last row
     s().catalogue.ForEach([](int, int, ComponentRecord& c) { c.reliability = c.periodHours = 0; });
     ScheduleAllPeriods(s());
     s().engineCount = 4;
     FailureRoll(s());
     ASSERT_EQ(s().failed.count, 62);
-    for (int i = 0; i < 62; ++i)
-        EXPECT_TRUE(s().failed.entries[i].system == kRows[i].system && s().failed.entries[i].component == kRows[i].component) << kRows[i].shown;
+    for (int i = 0; i < 62; ++i) {
+        const FailedEntry& entry = s().failed.entries[i];
+        EXPECT_TRUE(entry.system == kRows[i].system && entry.component == kRows[i].component) << kRows[i].shown;
+    }
 }
 
 }  // namespace

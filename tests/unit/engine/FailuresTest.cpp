@@ -21,7 +21,9 @@ TEST_F(FailuresTest, SharedBytesCarryEveryFailureInForce) {
     const Id pairs[4][2] = {{kAileron, kEngine1Fail}, {kElevator, kEngine2Fail}, {kRudder, kEngine3Fail},
                             {kThrottle, kEngine4Fail}};
     std::string bytes;  // "disconnect/engines" after each step
-    auto note = [&] { bytes += std::to_string(server.Value({0x310A, 1})) + "/" + std::to_string(server.Value({0x0B6B, 1})) + " "; };
+    auto note = [&] {
+        bytes += std::to_string(server.Value({0x310A, 1})) + "/" + std::to_string(server.Value({0x0B6B, 1})) + " ";
+    };
     for (const auto& pair : pairs) {
         for (Id id : pair) Fail(id);
         ApplyFailures(s());

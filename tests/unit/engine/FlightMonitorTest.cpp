@@ -37,13 +37,13 @@ TEST_F(FlightMonitorTest, EveryHoldIsExplainedAndStillHoldsTheFailures) {
     EXPECT_EQ(Log(), "systems \\sound_warning.wav timer [FSUIPC - No connection to Flight Simulator.]");
     const std::pair<std::function<void()>, const char*> steps[] = {
         {[] {}, ""},
-        {[&] { os.serverRunning = true, Fail(kApMaster); }, "\\sound_ok.wav [Connected]"},
+        {[&] { os.serverRunning = true; Fail(kApMaster); }, "\\sound_ok.wav [Connected]"},
         {[] {}, "07BC/4=0 refill [On hold (not airborne).]"},
         {[&] { server.SetValue({0x0264, 2}, 1); }, "07BC/4=0 [On hold (sim paused)(not airborne).]"},
         {[&] { server.SetValue({0x0366, 2}, 0); }, "07BC/4=0 [On hold (sim paused).]"},
         {[&] { server.SetValue({0x0264, 2}, 0); }, "07BC/4=0 [Operational.]"},
         {[&] { ToggleDeactivated(s()); }, "\\sound_warning.wav 07BC/4=0 [On hold (deactivated).]"},
-        {[&] { ToggleDeactivated(s()); }, "\\sound_ok.wav 07BC/4=0 [Operational.]"},
+        {[&] { desktop.files.clear(); ToggleDeactivated(s()); }, "07BC/4=0 [Operational.]"},  // no sound file: silence
     };
     for (const auto& [step, events] : steps) {
         step();
@@ -53,18 +53,18 @@ TEST_F(FlightMonitorTest, EveryHoldIsExplainedAndStillHoldsTheFailures) {
 }
 
 // Nine operational ticks, a hold, and one more make the first roll; what
-// cannot fail now (a missing engine, gear or flaps out) is not tested. A
-// failure is written and announced in the tick that makes it, the schedules
-// kept; a falling count refreshes the list too, but only a growing one
-// sounds, and only when asked.
+// cannot fail now (a missing engine, gear or flaps out, a scheduled roll
+// already past) is not tested. A failure is written and announced in the
+// tick that makes it, the schedules kept; a falling count refreshes the list
+// too, but only a growing one sounds, and only when asked.
 TEST_F(FlightMonitorTest, RollsComeEveryTenthOperationalTickAndAFailureIsAnnouncedInItsTick) {
     StartUp();
     s().settings.playFailureSound = true;
     for (Id id : {kEngine3Fail, kAltGen3, kLandingGear, kFlaps, kApMaster}) C(id).reliability = 0;
     C(kApMaster).periodHours = 0;  // tested on every roll
-    C(kTransponder).reliability = 99.99f;
+    C(kTransponder).reliability = 0;
     ScheduleAllPeriods(s());
-    const std::int32_t transponderRoll = C(kTransponder).scheduledRoll;
+    C(kTransponder).rollCount = C(kTransponder).scheduledRoll = 1;  // its roll is past: not tested this period
     server.SetValue({0x0366, 2}, 0);  // airborne with the gear down
     Ticks(9);
     server.SetValue({0x0264, 2}, 1);
@@ -74,18 +74,18 @@ TEST_F(FlightMonitorTest, RollsComeEveryTenthOperationalTickAndAFailureIsAnnounc
     Log();
     Ticks(1);
     EXPECT_EQ(Log(), "07BC/4=0 refill \\sound_failure.wav [Operational.]");
-    EXPECT_EQ(C(kTransponder).scheduledRoll, transponderRoll);
+    EXPECT_EQ(C(kTransponder).scheduledRoll, 1);  // the schedules kept
     Ticks(20);
-    EXPECT_EQ(C(kTransponder).rollCount, 3);
+    EXPECT_EQ(C(kTransponder).rollCount, 4);
     EXPECT_EQ(s().failed.count, 1);  // at most once at a time
     for (Id id : {kEngine3Fail, kAltGen3, kLandingGear, kFlaps}) EXPECT_EQ(C(id).rollCount + C(id).failed, 0);
 
     ClearFailure(s(), kApMaster.system, kApMaster.component);
-    s().settings.playFailureSound = false;
     server.SetValue({0x0BE8, 4}, 0);  // retracted: now the gear can fail
     Log();
     Ticks(1);
     EXPECT_EQ(Log(), "refill");
+    s().settings.playFailureSound = false;
     Ticks(9);
     EXPECT_EQ(C(kLandingGear).rollCount, 1);
     EXPECT_EQ(Log().find("sound"), std::string::npos);
@@ -107,11 +107,14 @@ TEST_F(FlightMonitorTest, LosingTheLinkClearsFailuresButNotUnderTheLockAndTheirF
     server.SetMisbehaviour({});
     Log();
     Ticks(2);  // reconnect, then hold the failures again
-    EXPECT_EQ(Log(), "\\sound_ok.wav [Connected Hardcore Mode.] 0B65/1=1 0B6B/1=5 0B6B/1=5 [Operational. Hardcore Mode.]");
+    EXPECT_EQ(Log(), "\\sound_ok.wav [Connected Hardcore Mode.] 0B65/1=1 0B6B/1=5 0B6B/1=5"
+                     " [Operational. Hardcore Mode.]");
 
     s().settings.hardcoreMode = false;
     server.SetMisbehaviour({.answer = 0});
-    Ticks(3);  // lost and cleared; the link stays down
+    Ticks(1);
+    EXPECT_EQ(Log(), "\\sound_warning.wav refill [FSUIPC - No connection to Flight Simulator.]");
+    Ticks(2);  // the link stays down
     server.SetMisbehaviour({});
     Ticks(1);
     os.failedSends = 41;  // the exchange that would carry the clears fails
@@ -160,7 +163,9 @@ TEST_F(StatusReportTest, StatusGoesToTheSimulatorWhenItChangesOrIsForced) {
     Ticks(2);
     const std::string failed = "Operational.  1 failures... AP(Master)", hardcore = "Operational. Hardcore Mode.";
     // Shown in the window, and sent to the simulator's message line for five seconds.
-    auto shownAndSent = [](const std::string& text) { return "[" + text + "] 3380=\"Wendox:  " + text + "\" 32FA/2=5"; };
+    auto shownAndSent = [](const std::string& text) {
+        return "[" + text + "] 3380=\"Wendox:  " + text + "\" 32FA/2=5";
+    };
     EXPECT_EQ(Log(), "07BC/4=0 refill " + shownAndSent(failed) + " 07BC/4=0");
     ShowStatus(s(), true);
     EXPECT_EQ(Log(), shownAndSent(failed));
