@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/EngineState.h"
-#include "link/EchoLinkOs.h"
 #include "engine/Failures.h"
+#include "link/EchoLinkOs.h"
 #include "monitor/FlightMonitor.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeView.h"

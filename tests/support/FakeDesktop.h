@@ -1,6 +1,6 @@
 // A desktop whose clock the test sets, whose sound files are named by the
 // test, and which remembers every sound played (in `played`, and in the
-// event log as "\\sound_ok.wav").
+// event log by its file name, "\sound_ok.wav").
 #pragma once
 
 #include <set>

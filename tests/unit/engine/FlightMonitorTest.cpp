@@ -10,9 +10,10 @@ namespace {
 
 using FlightMonitorTest = EngineFixture;
 
-// The settings, the systems list, then the last profile they name, the link,
-// the schedules drawn from the profile's reliabilities, the timer and a first
-// tick at once. Ending for the watchdog comes before anything else.
+// The settings, the systems list, then the last profile they name (which
+// refills the list), the link, the schedules drawn from the profile's
+// reliabilities, the timer and a first tick at once. Ending for the watchdog
+// comes before anything else.
 TEST_F(FlightMonitorTest, StartUpRunsInItsOrderOrEndsFirstForTheWatchdog) {
     MemoryFileStore files;
     files.files["C:\\Wendox\\Wendox.ini"] = "LASTPROFILE=C:\\Trainer.wdp\r\n";
