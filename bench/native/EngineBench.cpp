@@ -7,13 +7,13 @@
 
 #include "engine/EngineState.h"
 #include "engine/Failures.h"
+#include "link/EchoLinkOs.h"
 #include "monitor/FlightMonitor.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeView.h"
 #include "support/FakeWatchdog.h"
 
 #include "CountingAllocator.h"
-#include "EchoLinkOs.h"
 
 namespace wendox {
 namespace {
@@ -22,7 +22,7 @@ namespace {
 // runs once after the first tick to keep them all held.
 template <class Fail, class Hold>
 void SteadyTick(benchmark::State& state, Fail&& fail, Hold&& hold) {
-    bench::EchoLinkOs os;
+    EchoLinkOs os;
     os.values[simvar::EngineCount.offset] = 4;
     for (const SimVariable& tank : simvar::kTanks) os.values[tank.offset] = 2'000'000'000;  // leaks never run dry
     testing::FakeDesktop desktop;

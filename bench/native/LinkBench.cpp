@@ -5,13 +5,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "link/EchoLinkOs.h"
 #include "link/Link.h"
 #include "link/SimVariables.h"
 #include "standin/core/FlightModel.h"
 #include "support/FakeLinkOs.h"
 
 #include "CountingAllocator.h"
-#include "EchoLinkOs.h"
 
 namespace wendox {
 namespace {
@@ -52,7 +52,7 @@ void RunTickExchange(benchmark::State& state, Os& os) {
 }
 
 void BM_QueueFiveReadsAndScanReply(benchmark::State& state) {
-    bench::EchoLinkOs os;
+    EchoLinkOs os;
     RunTickExchange(state, os);
 }
 BENCHMARK(BM_QueueFiveReadsAndScanReply);

@@ -11,8 +11,8 @@
 #include <string_view>
 
 #include "engine/EngineState.h"
+#include "link/EchoLinkOs.h"
 #include "support/FakeDesktop.h"
-#include "support/FakeLinkOs.h"
 #include "support/FakeView.h"
 #include "support/MemoryFileStore.h"
 
@@ -24,8 +24,7 @@ inline FakeDesktop fuzzDesktop;
 template <class Read, class Write, class Expected, class Got>
 void CheckRoundTrip(const std::string& path, std::string_view input, Read read, Write write, Expected expected,
                     Got got) {
-    static standin::ServerCore server;
-    static FakeLinkOs os(server);
+    static EchoLinkOs os;
     static FakeView view;
     MemoryFileStore files;
     files.files[path] = input;

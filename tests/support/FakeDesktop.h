@@ -1,5 +1,6 @@
 // A desktop whose clock the test sets, whose sound files are named by the
-// test, and which remembers every sound played.
+// test, and which remembers every sound played (in `played`, and in the
+// event log by its file name, "\sound_ok.wav").
 #pragma once
 
 #include <set>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "engine/Desktop.h"
+#include "support/EventLog.h"
 
 namespace wendox::testing {
 
@@ -23,12 +25,16 @@ public:
         bool exclamation;
     };
     std::vector<Message> messages;
+    std::string* log = nullptr;
 
     float SecondsSinceMidnight() override { return clockSeconds; }
     const std::string& ProgramFolder() override { return folder; }
     char DecimalSeparator() override { return separator; }
     bool IsOrdinaryFile(const std::string& path) override { return files.contains(path); }
-    void PlaySoundFile(const std::string& path) override { played.push_back(path.substr(folder.size())); }
+    void PlaySoundFile(const std::string& path) override {
+        played.push_back(path.substr(folder.size()));
+        LogEvent(log, played.back());
+    }
     void ShowMessage(const std::string& text, bool exclamation) override { messages.push_back({text, exclamation}); }
 };
 

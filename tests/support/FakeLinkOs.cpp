@@ -1,8 +1,25 @@
 #include "support/FakeLinkOs.h"
 
+#include <cstdio>
 #include <optional>
 
+#include "support/EventLog.h"
+
 namespace wendox::testing {
+
+namespace {
+
+std::string Describe(const standin::RecordedWrite& w) {
+    char text[160];
+    const auto value = static_cast<unsigned long long>(w.Value());
+    if (w.bytes.size() > 8)
+        std::snprintf(text, sizeof text, "%04X=\"%s\"", w.offset, reinterpret_cast<const char*>(w.bytes.data()));
+    else
+        std::snprintf(text, sizeof text, "%04X/%zu=%llu", w.offset, w.bytes.size(), value);
+    return text;
+}
+
+}  // namespace
 
 // The server takes the mapping named by the atom, if the call is made as the
 // link must make it. A window that is gone fails the call at once.
@@ -20,7 +37,12 @@ bool FakeLinkOs::SendMessageTimed(OsHandle window, std::uint32_t message, std::u
     } else if (message == kMessage && wParam == kAtom && atoms_ > 0 && mappings_ > 0 &&
                atomName_ == mappingName && lParam == 0 && flags == kSendFlagBlock && timeoutMs == kSendTimeoutMs) {
         lastBlockSent = block_;
+        const std::size_t before = server_.WriteCount();
         answer = server_.ProcessBlock(block_.data(), kBlockSize, nowMs);
+        if (log != nullptr) {
+            const auto writes = server_.Writes();
+            for (std::size_t i = before; i < writes.size(); ++i) LogEvent(log, Describe(writes[i]));
+        }
     }
     if (!answer) {
         nowMs += timeoutMs;

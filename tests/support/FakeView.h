@@ -1,4 +1,5 @@
-// A main window that only remembers what the engine asked of it.
+// A main window that only remembers what the engine asked of it; the event
+// log gets "systems", "timer", "refill" and each status as "[text]".
 #pragma once
 
 #include <functional>
@@ -6,26 +7,32 @@
 #include <vector>
 
 #include "engine/EngineView.h"
+#include "support/EventLog.h"
 
 namespace wendox::testing {
 
 class FakeView final : public EngineView {
 public:
     std::vector<std::string> captions;  // every status shown, in order
-    int systemsFilled = 0;
     int refills = 0;
     bool listVisible = true;
-    bool timerStarted = false;
     std::string profileCaption = "Sub-systems";
     int closes = 0;
     std::function<void()> onClose;  // what closing the real window runs
+    std::string* log = nullptr;
 
-    void FillSystems() override { ++systemsFilled; }
-    void RefillComponents() override { ++refills; }
-    void SetStatusCaption(const std::string& text) override { captions.push_back(text); }
+    void FillSystems() override { LogEvent(log, "systems"); }
+    void RefillComponents() override {
+        ++refills;
+        LogEvent(log, "refill");
+    }
+    void SetStatusCaption(const std::string& text) override {
+        captions.push_back(text);
+        LogEvent(log, "[" + text + "]");
+    }
     bool ComponentListVisible() override { return listVisible; }
     void SetComponentListVisible(bool visible) override { listVisible = visible; }
-    void StartTimer() override { timerStarted = true; }
+    void StartTimer() override { LogEvent(log, "timer"); }
     void SetProfileCaption(const std::string& text) override { profileCaption = text; }
     void CloseMainWindow() override {
         ++closes;

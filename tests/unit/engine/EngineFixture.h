@@ -1,6 +1,9 @@
 // The engine against the stand-in server's core, with a scripted desktop and
-// window; a tick is a call, and the server's clock moves a second per tick.
+// window that all write to one event log; a tick is a call, and the server's
+// clock moves a second per tick.
 #pragma once
+
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -19,9 +22,10 @@ namespace wendox::testing {
 struct Id {
     int system, component;
 };
-inline constexpr Id kLandingGear{2, 5}, kAileron{2, 1}, kRudder{2, 6}, kFlaps{2, 4}, kApMaster{1, 10};
-inline constexpr Id kEngine1Fail{4, 1}, kEngine2Stall{4, 4}, kEngine3Fail{4, 5}, kAltGen3{3, 5}, kTankLeft{5, 3};
-inline constexpr Id kTankCenter{5, 2}, kInstAirspeed{6, 1}, kTransponder{7, 4};
+inline constexpr Id kApMaster{1, 10}, kAileron{2, 1}, kElevator{2, 2}, kFlaps{2, 4}, kLandingGear{2, 5}, kRudder{2, 6};
+inline constexpr Id kThrottle{2, 7}, kAltGen3{3, 5}, kEngine1Fail{4, 1}, kEngine2Fail{4, 3}, kEngine2Stall{4, 4};
+inline constexpr Id kEngine3Fail{4, 5}, kEngine4Fail{4, 7}, kTankCenter{5, 2}, kTankLeft{5, 3}, kInstAirspeed{6, 1};
+inline constexpr Id kTransponder{7, 4};
 
 class EngineFixture : public ::testing::Test {
 protected:
@@ -29,6 +33,7 @@ protected:
         standin::StartFlight(server);
         state.companions = &companions;
         companions.windows = {kWatchdogCaption};  // the watchdog runs
+        os.log = desktop.log = view.log = &log;
     }
 
     EngineState& s() { return state; }
@@ -42,15 +47,11 @@ protected:
             Tick(state);
         }
     }
-    // Writes the server recorded to a variable since the last call.
-    std::vector<std::uint64_t> NewWrites(SimVariable variable) {
-        std::vector<std::uint64_t> values;
-        for (const auto& w : server.WritesTo(variable)) values.push_back(w.Value());
-        server.ClearWrites();
-        return values;
-    }
+    // The events since the last call.
+    std::string Log() { return std::exchange(log, {}); }
     const std::string& Status() const { return state.lastStatusText; }
 
+    std::string log;
     standin::ServerCore server;
     FakeLinkOs os{server};
     FakeDesktop desktop;

@@ -1,3 +1,5 @@
+#include <set>
+
 #include "engine/EngineFixture.h"
 
 namespace wendox::testing {
@@ -7,27 +9,33 @@ class FailuresTest : public EngineFixture {
 protected:
     void SetUp() override {
         StartUp();
-        desktop.played.clear();
+        Log();
     }
 };
 
-// Several components share one byte: each pass writes the bits of all in
-// force. A disconnect bit is dropped by the next pass, a failure flag at once.
+// Each control owns a bit of the disconnect byte and each engine a bit of
+// the engine flag byte; every pass writes the bits of all in force. A
+// disconnect bit is dropped by the next pass (and the byte no longer written
+// once none is held), an engine's bit at once by writing 0.
 TEST_F(FailuresTest, SharedBytesCarryEveryFailureInForce) {
-    using Values = std::vector<std::uint64_t>;
-    const Id pairs[2][2] = {{kAileron, kEngine1Fail}, {kRudder, kEngine3Fail}};
+    const Id pairs[4][2] = {{kAileron, kEngine1Fail}, {kElevator, kEngine2Fail}, {kRudder, kEngine3Fail},
+                            {kThrottle, kEngine4Fail}};
+    std::string bytes;  // "disconnect/engines" after each step
+    auto note = [&] {
+        bytes += std::to_string(server.Value({0x310A, 1})) + "/" + std::to_string(server.Value({0x0B6B, 1})) + " ";
+    };
     for (const auto& pair : pairs) {
         for (Id id : pair) Fail(id);
         ApplyFailures(s());
+        note();
     }
     for (const auto& pair : pairs) {
         for (Id id : pair) ClearFailure(s(), id.system, id.component);
+        note();
         ApplyFailures(s());
+        note();
     }
-    Values disconnect;
-    for (const auto& w : server.WritesTo(simvar::ControlDisconnect)) disconnect.push_back(w.Value());
-    EXPECT_EQ(disconnect, (Values{2, 6, 6, 4}));
-    EXPECT_EQ(NewWrites(simvar::FailEngines), (Values{1, 5, 5, 0, 4, 0}));
+    EXPECT_EQ(bytes, "2/1 3/3 7/7 15/15 15/0 13/14 13/0 12/12 12/0 8/8 8/0 8/0 ");
 }
 
 // A pass that cannot queue the stall leaves it, and its 30 passes, to the next.
@@ -37,38 +45,40 @@ TEST_F(FailuresTest, EngineStallIsWrittenOnceAndGoneOnTheThirtyFirstPassAfterIt)
     ApplyFailures(s());
     s().connected = false;
     Connect(s(), true);
+    Log();
     for (int pass = 1; pass <= 30; ++pass) ApplyFailures(s());
-    EXPECT_EQ(NewWrites(simvar::Combustion2), std::vector<std::uint64_t>{0});
+    EXPECT_EQ(Log(), "0928/2=0");
     ASSERT_TRUE(C(kEngine2Stall).failed);
     ApplyFailures(s());
     EXPECT_EQ(s().failed.count, 0);
 }
 
-// The first pass draws the amount: 5000 to 10000, one time in five 5000 to
-// 50000; each later pass takes it from the tank, down to 0, held there; a
-// tank empty at the start ends the leak.
+// The first pass draws the amount: from 5000 to 10000, but from 5000 to
+// 50000 when a draw from 1 to 100 is above 80 (both edges seen, every
+// amount foreseen exactly). Each later pass takes it from the tank, down to
+// 0, and holds it there; only a tank read as empty ends a leak at its start.
 TEST_F(FailuresTest, LeakDrawsItsAmountThenDrainsTheTankToZeroAndHoldsItThere) {
-    const std::uint64_t full = server.Value(simvar::TankLeft);
-    std::int32_t amount = 0, large = 0;
-    for (int i = 0; i < 400; ++i) {
+    std::set<std::int32_t> edges;
+    std::int32_t amount = 0;
+    while (edges.size() < 2) {
+        RandomGenerator next = s().random;  // the pass's draws, foreseen
+        const float clock = desktop.clockSeconds;
+        const std::int32_t chance = next.Number(100, 1, clock);
+        amount = chance > 80 ? next.Number(50000, 5000, clock) : next.Number(10000, 5000, clock);
+        if (chance == 80 || chance == 81) edges.insert(chance);
         ClearFailure(s(), kTankLeft.system, kTankLeft.component);
         Fail(kTankLeft);
         ApplyFailures(s());
-        amount = s().failed.entries[0].counter.value_or(0);
-        ASSERT_TRUE(amount >= 5000 && amount <= 50000) << amount;
-        large += amount > 10000;
+        ASSERT_EQ(s().failed.entries[0].counter, amount) << chance;
     }
-    EXPECT_TRUE(large > 40 && large < 120) << large;
-    EXPECT_EQ(server.Value(simvar::TankLeft), full);
+    server.SetValue({0x0B7C, 4}, 100000);
     ApplyFailures(s());
-    EXPECT_EQ(server.Value(simvar::TankLeft), full - amount);
-    server.SetValue(simvar::TankLeft, amount / 2);
+    server.SetValue({0x0B7C, 4}, amount / 2);
     ApplyFailures(s());
     ApplyFailures(s());
-    EXPECT_EQ(server.Value(simvar::TankLeft), 0u);
+    EXPECT_EQ(Log(), "0B7C/4=" + std::to_string(100000 - amount) + " 0B7C/4=0 0B7C/4=0");
     EXPECT_TRUE(C(kTankLeft).failed);
 
-    // Only a tank read as empty ends a leak at its start, not one left unread.
     Fail(kTankCenter);  // the stand-in's centre tank is empty
     server.SetMisbehaviour({.answer = 0});
     ApplyFailures(s());
@@ -92,11 +102,11 @@ TEST_F(FailuresTest, ClearingOneOrAll) {
     C(kApMaster).reliability = 50;
     ClearAllFailures(s(), true);
     EXPECT_EQ(s().failed.count, 0);
-    EXPECT_NE(C(kApMaster).bandHigh, C(kApMaster).bandLow);
+    EXPECT_EQ(C(kApMaster).bandHigh - C(kApMaster).bandLow, 50000);
     ClearAllFailures(s(), false);  // nothing to clear
     Fail(kApMaster);
     ClearAllFailures(s(), false);
-    EXPECT_EQ(desktop.played, std::vector<std::string>{"\\sound_ok.wav"});
+    EXPECT_EQ(Log(), "0B6F/1=0 refill refill \\sound_ok.wav");
 }
 
 }  // namespace

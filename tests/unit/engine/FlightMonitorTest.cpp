@@ -1,8 +1,8 @@
 #include <functional>
-#include <tuple>
 
 #include "engine/EngineFixture.h"
 #include "engine/Schedule.h"
+#include "engine/StatusReport.h"
 #include "support/MemoryFileStore.h"
 
 namespace wendox::testing {
@@ -10,129 +10,170 @@ namespace {
 
 using FlightMonitorTest = EngineFixture;
 
-// The settings, then the last profile they name, before the first schedule
-// (a profile that cannot be read is ProfileTest's). Start-up ends at once
-// when the watchdog has to be started first.
-TEST_F(FlightMonitorTest, StartUpReadsTheSettingsThenTheLastProfileOrEndsForTheWatchdog) {
+// The settings, the systems list, then the last profile they name (which
+// refills the list), the link, the schedules drawn from the profile's
+// reliabilities, the timer and a first tick at once. Ending for the watchdog
+// comes before anything else.
+TEST_F(FlightMonitorTest, StartUpRunsInItsOrderOrEndsFirstForTheWatchdog) {
     MemoryFileStore files;
     files.files["C:\\Wendox\\Wendox.ini"] = "LASTPROFILE=C:\\Trainer.wdp\r\n";
     files.files["C:\\Trainer.wdp"] = "1#1#0#0\r\n";
     s().files = &files;
     ASSERT_TRUE(StartUp());
-    // Read into the fresh catalogue, and the schedules drawn from it.
+    EXPECT_EQ(Log(), "systems refill \\sound_ok.wav timer [On hold (not airborne).]");
     EXPECT_EQ(C({1, 1}).bandHigh - C({1, 1}).bandLow, 100000);
 
-    // Ending for the watchdog comes first of all: the systems list is not
-    // filled a second time (nor anything after it done).
     files.files["C:\\Wendox\\Wendox.ini"] = "HARDCOREMODE=YES\r\n";
     watchdog.ends = true;
     EXPECT_FALSE(StartUp());
-    EXPECT_EQ(view.systemsFilled, 1);
+    EXPECT_EQ(Log(), "");
 }
 
 // Without a server start-up warns once and retries silently every tick. On
 // hold the engine does not roll, but holds the failures in force; not
-// connected, it cannot.
+// connected, it cannot. Each tick in the table shows what it sent and said.
 TEST_F(FlightMonitorTest, EveryHoldIsExplainedAndStillHoldsTheFailures) {
     os.serverRunning = false;
     StartUp();
-    EXPECT_TRUE(view.systemsFilled == 1 && view.timerStarted);
-    EXPECT_EQ(Status(), "FSUIPC - No connection to Flight Simulator.");  // the first tick runs at once
-    const std::tuple<std::function<void()>, const char*, bool> steps[] = {
-        {[] {}, "FSUIPC - No connection to Flight Simulator.", false},
-        {[&] { os.serverRunning = true; Fail(kApMaster); }, "Connected", false},
-        {[] {}, "On hold (not airborne).", true},
-        {[&] { standin::Pause(server); }, "On hold (sim paused)(not airborne).", true},
-        {[&] { standin::TakeOff(server); }, "On hold (sim paused).", true},
-        {[&] { standin::Resume(server); }, "Operational.", true},
-        {[&] { ToggleDeactivated(s()); }, "On hold (deactivated).", true},
+    EXPECT_EQ(Log(), "systems \\sound_warning.wav timer [FSUIPC - No connection to Flight Simulator.]");
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[] {}, ""},
+        {[&] { os.serverRunning = true; Fail(kApMaster); }, "\\sound_ok.wav [Connected]"},
+        {[] {}, "07BC/4=0 refill [On hold (not airborne).]"},
+        {[&] { server.SetValue({0x0264, 2}, 1); }, "07BC/4=0 [On hold (sim paused)(not airborne).]"},
+        {[&] { server.SetValue({0x0366, 2}, 0); }, "07BC/4=0 [On hold (sim paused).]"},
+        {[&] { server.SetValue({0x0264, 2}, 0); }, "07BC/4=0 [Operational.]"},
+        {[&] { ToggleDeactivated(s()); }, "\\sound_warning.wav 07BC/4=0 [On hold (deactivated).]"},
+        {[&] { desktop.files.clear(); ToggleDeactivated(s()); }, "07BC/4=0 [Operational.]"},  // no sound file: silence
     };
-    for (const auto& [step, status, held] : steps) {
+    for (const auto& [step, events] : steps) {
         step();
-        server.SetValue(simvar::ApMaster, 1);  // the pilot switches it back on
         Ticks(1);
-        EXPECT_EQ(Status(), status);
-        EXPECT_EQ(server.Value(simvar::ApMaster), held ? 0u : 1u) << status;
+        EXPECT_EQ(Log(), events);
     }
-    EXPECT_EQ(desktop.played, (std::vector<std::string>{"\\sound_warning.wav", "\\sound_ok.wav", "\\sound_warning.wav"}));
 }
 
 // Nine operational ticks, a hold, and one more make the first roll; what
-// cannot fail now (a missing engine, gear or flaps out) is not tested. A
-// failure is written and announced in the tick that makes it; a falling count
-// refreshes the list too, but only a growing one sounds, and only when asked.
+// cannot fail now (a missing engine, gear or flaps out, a scheduled roll
+// already past) is not tested. A failure is written and announced in the
+// tick that makes it, the schedules kept; a falling count refreshes the list
+// too, but only a growing one sounds, and only when asked.
 TEST_F(FlightMonitorTest, RollsComeEveryTenthOperationalTickAndAFailureIsAnnouncedInItsTick) {
-    desktop.files = {"C:\\Wendox\\sound_failure.wav"};  // connecting's OK sound is missing: silence
     StartUp();
     s().settings.playFailureSound = true;
     for (Id id : {kEngine3Fail, kAltGen3, kLandingGear, kFlaps, kApMaster}) C(id).reliability = 0;
     C(kApMaster).periodHours = 0;  // tested on every roll
-    C(kTransponder).reliability = 99.99f;
+    C(kTransponder).reliability = 0;
     ScheduleAllPeriods(s());
-    standin::TakeOff(server);
-    server.SetValue(simvar::ApMaster, 1);
+    C(kTransponder).rollCount = C(kTransponder).scheduledRoll = 1;  // its roll is past: not tested this period
+    server.SetValue({0x0366, 2}, 0);  // airborne with the gear down
     Ticks(9);
-    standin::Pause(server);
+    server.SetValue({0x0264, 2}, 1);
     Ticks(3);
-    standin::Resume(server);
-    server.SetValue(simvar::GearControl, standin::kGearDown);  // gear left down in flight
-    server.SetValue(simvar::FlapsControl, 2000);
-    EXPECT_FALSE(C(kApMaster).failed);
+    server.SetValue({0x0264, 2}, 0);
+    server.SetValue({0x0BDC, 4}, 2000);  // flaps out
+    Log();
     Ticks(1);
-    EXPECT_EQ(server.Value(simvar::ApMaster), 0u);  // failed (100000 of 100001 draws do) and written at once
-    EXPECT_EQ(desktop.played, std::vector<std::string>{"\\sound_failure.wav"});
-    const int refills = view.refills;
-    Ticks(190);
-    EXPECT_EQ(C(kTransponder).rollCount, 20);
+    EXPECT_EQ(Log(), "07BC/4=0 refill \\sound_failure.wav [Operational.]");
+    EXPECT_EQ(C(kTransponder).scheduledRoll, 1);  // the schedules kept
+    Ticks(20);
+    EXPECT_EQ(C(kTransponder).rollCount, 4);
     EXPECT_EQ(s().failed.count, 1);  // at most once at a time
-    EXPECT_EQ(view.refills, refills);
     for (Id id : {kEngine3Fail, kAltGen3, kLandingGear, kFlaps}) EXPECT_EQ(C(id).rollCount + C(id).failed, 0);
 
     ClearFailure(s(), kApMaster.system, kApMaster.component);
+    server.SetValue({0x0BE8, 4}, 0);  // retracted: now the gear can fail
+    Log();
     Ticks(1);
-    EXPECT_EQ(view.refills, refills + 1);
+    EXPECT_EQ(Log(), "refill");
     s().settings.playFailureSound = false;
-    server.SetValue(simvar::GearControl, 0);  // retracted: now the gear can fail
     Ticks(9);
     EXPECT_EQ(C(kLandingGear).rollCount, 1);
+    EXPECT_EQ(Log().find("sound"), std::string::npos);
     ASSERT_TRUE(C(kApMaster).failed);
-    EXPECT_EQ(desktop.played.size(), 1u);  // the first failure's sound only
 }
 
-// Under the in-flight lock a lost link keeps the failures, and they are held
-// again once it is back; without the lock the link's loss clears them.
-TEST_F(FlightMonitorTest, LosingTheLinkClearsFailuresAndTheirFlagsOnceTheLinkIsBack) {
+// Under the in-flight lock a lost link keeps the failures, held again once it
+// is back. Without the lock the loss clears them; their flags are cleared by
+// the first exchange that succeeds after it (not by one that fails), but not
+// over a flag failed again meanwhile.
+TEST_F(FlightMonitorTest, LosingTheLinkClearsFailuresButNotUnderTheLockAndTheirFlagsOnceTheLinkIsBack) {
     StartUp();
     s().settings.hardcoreMode = true;
-    standin::TakeOff(server);
-    for (Id id : {kEngine1Fail, kEngine3Fail, kInstAirspeed, kApMaster}) Fail(id);
+    server.SetValue({0x0366, 2}, 0);
+    for (Id id : {kEngine1Fail, kEngine3Fail, kInstAirspeed}) Fail(id);
     Ticks(1);  // airborne: the lock is in force
     server.SetMisbehaviour({.answer = 0});
     Ticks(1);
-    EXPECT_EQ(s().failed.count, 4);  // kept
     server.SetMisbehaviour({});
-    server.ClearWrites();
+    Log();
     Ticks(2);  // reconnect, then hold the failures again
-    ASSERT_EQ(NewWrites(simvar::FailAirspeed), std::vector<std::uint64_t>{1});
+    EXPECT_EQ(Log(), "\\sound_ok.wav [Connected Hardcore Mode.] 0B65/1=1 0B6B/1=5 0B6B/1=5"
+                     " [Operational. Hardcore Mode.]");
 
     s().settings.hardcoreMode = false;
     server.SetMisbehaviour({.answer = 0});
     Ticks(1);
-    EXPECT_EQ(s().failed.count, 0);
-    EXPECT_EQ(desktop.played.back(), "\\sound_warning.wav");
-    Ticks(2);  // nothing to send them down
-
-    // Back: the reconnecting tick, then the first exchange carries the clears,
-    // but not over engine 3, failed again meanwhile: its writes hold bit 4.
+    EXPECT_EQ(Log(), "\\sound_warning.wav refill [FSUIPC - No connection to Flight Simulator.]");
+    Ticks(2);  // the link stays down
     server.SetMisbehaviour({});
     Ticks(1);
+    os.failedSends = 41;  // the exchange that would carry the clears fails
+    Ticks(2);
     Fail(kEngine3Fail);
-    server.ClearWrites();
+    Log();
+    Ticks(2);
+    EXPECT_EQ(Log(), "0B65/1=0 0B6B/1=4 refill [Operational.] 0B6B/1=4");
+}
+
+class StatusReportTest : public EngineFixture {
+protected:
+    void SetUp() override {
+        StartUp();
+        standin::TakeOff(server);
+        s().settings.displayFailures = true;
+    }
+};
+
+// Newest first; entries are added while the text is shorter than 70
+// characters, and the first that finds it longer gives way to "...".
+TEST_F(StatusReportTest, FailuresAreListedNewestFirstUntilTheTextReachesSeventyCharacters) {
+    constexpr Id kElecSystem{3, 2}, kApVerticalSpeed{1, 12}, kCompass{6, 6};
+    const std::pair<std::vector<Id>, const char*> cases[] = {  // the failures oldest first, the status
+        {{kTransponder, kElecSystem, kEngine1Fail},  // 69 characters before the third entry
+         "Operational.  3 failures... Eng(Engine 1 (Fail)), Elec(Entire System), Radio(Transponder)"},
+        {{kApMaster, kTransponder, kApVerticalSpeed, kCompass},  // 70 before the third
+         "Operational.  4 failures... Inst(Magnetic Compass), AP(Vertical Speed)..."},
+    };
+    for (const auto& [failed, status] : cases) {
+        ClearAllFailures(s(), true);
+        for (Id id : failed) Fail(id);
+        Ticks(1);
+        EXPECT_EQ(Status(), status);
+    }
+}
+
+// Sent on a change with DisplayUpdate on; forced (the status hot key), sent
+// as the last tick left it, with nothing added twice.
+TEST_F(StatusReportTest, StatusGoesToTheSimulatorWhenItChangesOrIsForced) {
+    Log();
+    Ticks(3);
+    EXPECT_EQ(Log(), "[Operational.  No failures.]");
+    s().settings.displayUpdate = true;
+    Fail(kApMaster);
+    Ticks(2);
+    const std::string failed = "Operational.  1 failures... AP(Master)", hardcore = "Operational. Hardcore Mode.";
+    // Shown in the window, and sent to the simulator's message line for five seconds.
+    auto shownAndSent = [](const std::string& text) {
+        return "[" + text + "] 3380=\"Wendox:  " + text + "\" 32FA/2=5";
+    };
+    EXPECT_EQ(Log(), "07BC/4=0 refill " + shownAndSent(failed) + " 07BC/4=0");
+    ShowStatus(s(), true);
+    EXPECT_EQ(Log(), shownAndSent(failed));
+    s().settings.hardcoreMode = true;
     Ticks(1);
-    EXPECT_EQ(server.Value(simvar::FailAirspeed), 0u);
-    EXPECT_EQ(NewWrites(simvar::FailEngines), std::vector<std::uint64_t>{4});
-    Ticks(1);
-    EXPECT_EQ(NewWrites(simvar::FailAirspeed), std::vector<std::uint64_t>{});  // written once
+    ShowStatus(s(), true);
+    EXPECT_EQ(Log(), "07BC/4=0 " + shownAndSent(hardcore) + " " + shownAndSent(hardcore));
 }
 
 }  // namespace

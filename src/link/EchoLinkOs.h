@@ -1,6 +1,8 @@
-// A server that answers at once, so that only the client's work is
-// measured: it reports good versions and fills reads from a few fixed
-// values (everything else reads 0), leaving every header as it was.
+// An operating system with a server in the same process that answers every
+// exchange at once: it reports good versions and fills reads from a few
+// fixed values (everything else reads 0), leaving every header as it was.
+// The one do-nothing link for the programs and tests that need no simulator
+// (benchmarks, failure-stats, fuzz targets), or only the client's own work.
 #pragma once
 
 #include <cstring>
@@ -12,7 +14,7 @@
 #include "link/RequestBlock.h"
 #include "link/SimVariables.h"
 
-namespace wendox::bench {
+namespace wendox {
 
 class EchoLinkOs final : public LinkOs {
 public:
@@ -51,4 +53,4 @@ private:
     std::vector<std::uint8_t> block_ = std::vector<std::uint8_t>(kBlockSize);
 };
 
-}  // namespace wendox::bench
+}  // namespace wendox
