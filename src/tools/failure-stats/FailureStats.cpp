@@ -10,31 +10,11 @@
 #include "engine/Failures.h"
 #include "engine/NumberText.h"
 #include "engine/Schedule.h"
+#include "link/EchoLinkOs.h"
 
 namespace wendox {
 
 namespace {
-
-// No server: the roll never touches the link.
-class NoLinkOs final : public LinkOs {
-public:
-    OsHandle FindTopLevelWindow(const char*) override { return 0; }
-    bool WindowExists(OsHandle) override { return false; }
-    std::uint32_t RegisterMessage(const char*) override { return 0; }
-    std::uint32_t CurrentProcessId() override { return 0; }
-    std::uint16_t AddGlobalAtom(const char*) override { return 0; }
-    void DeleteGlobalAtom(std::uint16_t) override {}
-    OsHandle CreateMapping(const char*, std::uint32_t) override { return 0; }
-    std::uint8_t* MapView(OsHandle) override { return nullptr; }
-    void UnmapView(std::uint8_t*) override {}
-    void CloseHandle(OsHandle) override {}
-    std::uint32_t LastError() override { return 0; }
-    bool SendMessageTimed(OsHandle, std::uint32_t, std::uintptr_t, std::intptr_t, std::uint32_t, std::uint32_t,
-                          std::uintptr_t&) override {
-        return false;
-    }
-    void Sleep(std::uint32_t) override {}
-};
 
 // The time of day advances ten seconds a roll, wrapping at midnight.
 class SimulatedDesktop final : public Desktop {
@@ -81,7 +61,7 @@ struct SimulatedEngine {
         FailureRoll(s);
     }
 
-    NoLinkOs os;
+    EchoLinkOs os;  // never opened: the roll and the clears queue nothing that is sent
     SimulatedDesktop desktop;
     NoView view;
     EngineState s{os, desktop, view};
