@@ -22,13 +22,54 @@ protected:
     }
 };
 
-// A simulator that hangs is waited for through one exchange's retries, not
-// through each of the nine.
-TEST_F(HardcoreTest, AnUnansweredMoveGivesUpTheRestOfTheMoves) {
-    os.failedSends = 1000;
-    const std::uint32_t sends = os.sends;
-    SlewToOriginThreeTimes(s().link);
-    EXPECT_EQ(os.sends - sends, kSendRetries + 1);
+// The link's calls, passed on to `os`, but the simulator stops answering
+// after `answered` sends.
+struct HangsAfter final : LinkOs {
+    FakeLinkOs& os;
+    std::uint32_t answered;
+    HangsAfter(FakeLinkOs& fake, std::uint32_t count) : os(fake), answered(count) {}
+    OsHandle FindTopLevelWindow(const char* name) override { return os.FindTopLevelWindow(name); }
+    bool WindowExists(OsHandle window) override { return os.WindowExists(window); }
+    std::uint32_t RegisterMessage(const char* name) override { return os.RegisterMessage(name); }
+    std::uint32_t CurrentProcessId() override { return os.CurrentProcessId(); }
+    std::uint16_t AddGlobalAtom(const char* name) override { return os.AddGlobalAtom(name); }
+    void DeleteGlobalAtom(std::uint16_t atom) override { os.DeleteGlobalAtom(atom); }
+    OsHandle CreateMapping(const char* name, std::uint32_t size) override { return os.CreateMapping(name, size); }
+    std::uint8_t* MapView(OsHandle mapping) override { return os.MapView(mapping); }
+    void UnmapView(std::uint8_t* view) override { os.UnmapView(view); }
+    void CloseHandle(OsHandle handle) override { os.CloseHandle(handle); }
+    std::uint32_t LastError() override { return os.LastError(); }
+    void Sleep(std::uint32_t ms) override { os.Sleep(ms); }
+    bool SendMessageTimed(OsHandle w, std::uint32_t m, std::uintptr_t wp, std::intptr_t lp, std::uint32_t f,
+                          std::uint32_t ms, std::uintptr_t& result) override {
+        if (os.sends >= answered && os.failedSends == 0) os.failedSends = 1000;
+        return os.SendMessageTimed(w, m, wp, lp, f, ms, result);
+    }
+};
+
+// A simulator that leaves any of the nine exchanges unanswered through all
+// the retries (timed out, or the send failing) is not waited for again: the
+// moves end there. A reply that refuses the block is no reason to stop.
+TEST_F(HardcoreTest, AnUnansweredExchangeGivesUpTheRestOfTheMoves) {
+    // Sends answered before the simulator hangs, the send's error, sends and writes in all.
+    const struct { std::uint32_t answered, error; std::uintptr_t reply; std::uint32_t sends; std::size_t writes; } cases[] = {
+        {0, 0, 1, 41, 0}, {1, 0, 1, 42, 1}, {2, 5, 1, 43, 7}, {3, 0, 1, 44, 8}, {8, 0, 1, 49, 23},
+        {100, 0, 0, 9, 24},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answered);
+        HangsAfter hangs(os, os.sends + c.answered);
+        s().link.os = &hangs;
+        os.sendError = c.error;
+        server.SetMisbehaviour({.answer = c.reply});
+        const std::uint32_t sends = os.sends;
+        server.ClearWrites();
+        SlewToOriginThreeTimes(s().link);
+        EXPECT_EQ(os.sends - sends, c.sends);
+        EXPECT_EQ(server.WriteCount(), c.writes);
+        os.failedSends = 0;
+        s().link.os = &os;
+    }
 }
 
 // The closing moves the aircraft only under the in-flight lock: Hardcore
