@@ -88,6 +88,9 @@ TEST_F(MainWindowModelTest, ARefreshRewritesOnlyTheRowsThatChanged) {
             EXPECT_EQ(shown.Changed(row), row == c.changedRow) << row;
     }
     EXPECT_EQ(shown.Rows().back().text, " Master Avionics");  // the electrical system's last
+    // After the refill the row last opened stays selected, its system's last one too; else the first.
+    for (const auto& [opened, rows, selected] : {std::tuple{0, 14, 1}, {1, 14, 1}, {2, 14, 2}, {14, 14, 14}, {15, 14, 1}})
+        EXPECT_EQ(RowToSelect(opened, rows), selected) << opened;
 }
 
 // Each form: its caption, whether it offers "&Test Failure" and "Clear
@@ -139,24 +142,6 @@ TEST_F(MainWindowModelTest, EnterSpaceOrAClickOnARowOpenTheComponentFormWhoseTes
               std::make_tuple(std::string(kNotConnectedMessage), false));
 }
 
-TEST_F(MainWindowModelTest, ProfilesGoToTheChosenPathAndSavingWorksUnderTheInFlightLock) {
-    MemoryFileStore files;
-    s().files = &files;
-    cmdSaveAs_Click(s(), *this);  // cancelled
-    EXPECT_TRUE(files.files.empty() && s().settings.lastProfile.empty());
-
-    chosenPath = "C:\\A.wdp";
-    C({1, 1}).reliability = 99.5f;
-    s().settings.hardcoreMode = s().airborne = true;
-    cmdSaveAs_Click(s(), *this);
-    EXPECT_TRUE(files.files["C:\\A.wdp"].starts_with("1#1#99.5#1\r\n"));
-
-    C({1, 1}).reliability = 100;
-    s().airborne = false;
-    cmdOpen_Click(s(), *this);
-    EXPECT_EQ(C({1, 1}).reliability, 99.5f);
-}
-
 // Under the in-flight lock no handler but saving opens its dialog (the list is
 // hidden then), and a dialog opened on the ground and closed after take-off
 // applies nothing of what was chosen in it, silently.
@@ -192,6 +177,13 @@ TEST_F(MainWindowModelTest, TheInFlightLockOpensNoDialogAndADialogClosedAfterTak
     EXPECT_TRUE(C({7, 2}).failed);
     EXPECT_TRUE(s().settings.lastProfile.empty());
     EXPECT_TRUE(desktop.messages.empty() && desktop.played.empty());
+    chosenPath = "C:\\B.wdp";  // saving goes on under the lock, to the path chosen
+    cmdSaveAs_Click(s(), *this);
+    EXPECT_TRUE(files.files["C:\\B.wdp"].starts_with("1#1#100#1\r\n") && s().settings.lastProfile == "C:\\B.wdp");
+    s().airborne = false;  // on the ground a profile opens from the path chosen
+    chosenPath = "C:\\A.wdp";
+    cmdOpen_Click(s(), *this);
+    EXPECT_EQ(std::pair(C({1, 1}).periodHours, s().settings.lastProfile), std::pair(0.0f, std::string("C:\\A.wdp")));
 }
 
 }  // namespace
