@@ -114,7 +114,7 @@ TEST_F(UserFilesTest, CaptionsMessagesAndWhatIsKept) {
     const struct { std::string settings, profile; int band; std::string log; bool savedOver; } cases[] = {
         {last, "1#1#0#0", 100000, "Sub-systems (Trainer.wdp)|C:\\Profiles\\Trainer.wdp|1", true},
         {"LASTPROFILE=", "1#1#0#0", 0, "Sub-systems||0", true},
-        {last + "\nDISPLAYUPDATE=" + std::string(kMaxLineLength, 'x'), "1#1#0#0\n1#1", 100000,
+        {"STATUS_HK=83\n" + last + "\nDISPLAYUPDATE=" + std::string(kMaxLineLength, 'x'), "1#1#0#0\n1#1", 100000,
          "Sub-systems||1|!Could not read C:\\Wendox\\Wendox.ini file|!Could not read C:\\Profiles\\Trainer.wdp", false},
     };
     for (const auto& c : cases) {
@@ -128,6 +128,10 @@ TEST_F(UserFilesTest, CaptionsMessagesAndWhatIsKept) {
         EXPECT_EQ(files.files[ini] != c.settings, c.savedOver);
         EXPECT_TRUE(desktop.messages.empty());
     }
+    files.files.clear();  // no settings file: the defaults, silently
+    desktop.files.erase(ini);
+    StartUp();
+    EXPECT_EQ(Log(), "Sub-systems||0");
     s().settings.lastProfile = kPath;
     SaveProfile(s());
     EXPECT_EQ(Log(), "Sub-systems (Trainer.wdp)|C:\\Profiles\\Trainer.wdp|0");

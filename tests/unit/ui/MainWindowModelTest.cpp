@@ -48,8 +48,8 @@ TEST_F(MainWindowModelTest, RowsShowLampReliabilityPeriodAndFailure) {
     const struct { float reliability, hours; bool failed; const char* text; Lamp lamp; const char *percent, *basedOn,
         *failedText; } cases[] = {
         {100, 1, true, " Airspeed", Lamp::Red, "100%", "1 hour of flight", "Yes"},
-        {99.999f, 0.5f, false, " Altitude", Lamp::Yellow, "99.999%", "0.5 hours of flight", "No"},
-        {100, 0, false, " Approach", Lamp::Green, "100%", "0 hours of flight", "Never"},
+        {99.999f, 0, false, " Altitude", Lamp::Yellow, "99.999%", "0 hours of flight", "No"},
+        {100, 0.5f, false, " Approach", Lamp::Green, "100%", "0.5 hours of flight", "Never"},
     };
     std::vector<ComponentRow> rows;
     for (int i = 0; i < 3; ++i) {
@@ -63,7 +63,7 @@ TEST_F(MainWindowModelTest, RowsShowLampReliabilityPeriodAndFailure) {
     }
     EXPECT_EQ(rows.size(), 14u);
     ComponentRows(s().catalogue, 1, ',', rows);
-    EXPECT_EQ(rows[1].basedOn, "0,5 hours of flight");
+    EXPECT_EQ(rows[2].basedOn, "0,5 hours of flight");
 }
 
 // A refresh touches the list only where its rows change: a failure in
@@ -131,8 +131,10 @@ TEST_F(MainWindowModelTest, EnterSpaceOrAClickOnARowOpenTheComponentFormWhoseTes
     lvwSubSystems_KeyPress(s(), *this, window, 32);
     EXPECT_EQ(s().failed.count, 2);  // failed already: no second entry
     EXPECT_TRUE(C({7, 2}).failed);
+    C(kApMaster).scheduledRoll = 777;
     lvwSubSystems_Click(s(), *this, window);
     EXPECT_EQ(s().failed.count, 1);
+    EXPECT_EQ(C(kApMaster).scheduledRoll, 777);  // clearing one failure redraws no schedule
 
     s().connected = false;
     answers = {kTest};
@@ -184,6 +186,7 @@ TEST_F(MainWindowModelTest, TheInFlightLockOpensNoDialogAndADialogClosedAfterTak
     chosenPath = "C:\\A.wdp";
     cmdOpen_Click(s(), *this);
     EXPECT_EQ(std::pair(C({1, 1}).periodHours, s().settings.lastProfile), std::pair(0.0f, std::string("C:\\A.wdp")));
+    EXPECT_EQ(C({1, 1}).bandHigh - C({1, 1}).bandLow, 100000);  // the schedules drawn from what was read
 }
 
 }  // namespace
