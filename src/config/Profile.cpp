@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "engine/NumberText.h"
-#include "engine/Schedule.h"
 
 namespace wendox {
 
@@ -95,29 +94,13 @@ std::string ProfileText(const Catalogue& catalogue, char decimalSeparator) {
     return text;
 }
 
-void WriteProfile(EngineState& s, FileStore& files) {
-    const std::string& path = s.settings.lastProfile;
-    if (!files.WriteReplacing(path, ProfileText(s.catalogue, s.desktop->DecimalSeparator()))) {
-        s.desktop->ShowMessage(kCouldNotWrite + path, true);
-        return;
-    }
-    s.view->SetProfileCaption(ProfileCaptionFor(path));
+bool WriteProfile(const std::string& path, FileStore& files, const Catalogue& catalogue, char decimalSeparator) {
+    return files.WriteReplacing(path, ProfileText(catalogue, decimalSeparator));
 }
 
-void ReadProfile(EngineState& s, FileStore& files) {
-    const std::string path = s.settings.lastProfile;
-    const char decimalSeparator = s.desktop->DecimalSeparator();
-    const ReadOutcome outcome =
-        files.ReadLines(path, [&](std::string_view line) { return TakeLine(s.catalogue, line, decimalSeparator); });
-    if (outcome != ReadOutcome::Done) {
-        s.desktop->ShowMessage(kCouldNotRead + path, true);
-        s.settings.lastProfile.clear();
-    } else {
-        s.view->SetProfileCaption(ProfileCaptionFor(path));
-    }
-    // The values of the lines taken are in force either way: the list and
-    // the schedules must show them.
-    RefreshComponents(s, false);
+bool ReadProfile(const std::string& path, FileStore& files, Catalogue& catalogue, char decimalSeparator) {
+    const auto take = [&](std::string_view line) { return TakeLine(catalogue, line, decimalSeparator); };
+    return files.ReadLines(path, take) == ReadOutcome::Done;
 }
 
 }  // namespace wendox

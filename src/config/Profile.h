@@ -8,13 +8,11 @@
 #include <string_view>
 
 #include "config/FileStore.h"
-#include "engine/EngineState.h"
+#include "engine/Catalogue.h"
 
 namespace wendox {
 
 inline constexpr char kProfileCaption[] = "Sub-systems";
-inline constexpr char kCouldNotWrite[] = "Could not write ";
-inline constexpr char kCouldNotRead[] = "Could not read ";
 
 // The part of `path` after its last backslash, or all of it when it has none.
 std::string FileTitle(std::string_view path);
@@ -26,15 +24,13 @@ std::string ProfileCaptionFor(std::string_view path);
 // The whole file as the catalogue stands, numbers with `decimalSeparator`.
 std::string ProfileText(const Catalogue& catalogue, char decimalSeparator);
 
-// Writes the profile, replacing the old file only when every byte of the new
-// one is written. On failure: a message, the old file and the caption stay,
-// the last profile keeps its path.
-void WriteProfile(EngineState& s, FileStore& files);
+// Writes the profile at `path`, replacing the old file only when every byte
+// of the new one is written; false when that failed (the old file stays).
+bool WriteProfile(const std::string& path, FileStore& files, const Catalogue& catalogue, char decimalSeparator);
 
-// Reads the profile into the components and derives the schedules again. On
-// an error the values of earlier lines stay, the last profile is emptied and
-// a message shows and the caption stays; the list and the schedules show
-// what was taken either way.
-void ReadProfile(EngineState& s, FileStore& files);
+// Reads the profile at `path` into the components' reliabilities and hours;
+// false at the first bad line (or no file), the values of earlier lines
+// staying in the catalogue.
+bool ReadProfile(const std::string& path, FileStore& files, Catalogue& catalogue, char decimalSeparator);
 
 }  // namespace wendox

@@ -4,13 +4,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "config/Profile.h"
-
 namespace wendox {
 
 namespace {
 
-constexpr char kFileWord[] = " file";
 constexpr std::string_view kOn = "YES";
 constexpr std::string_view kLineEnd = "\r\n";
 
@@ -80,11 +77,7 @@ std::string SettingsText(const Settings& settings) {
     return text;
 }
 
-StartOutcome LoadSettings(EngineState& s, FileStore& files, WatchdogStarter& watchdog) {
-    SettingsFileState& file = s.settingsFile;
-    const std::string path = SettingsPath(s.desktop->ProgramFolder());
-    Settings& settings = s.settings;
-
+SettingsLoad LoadSettings(const std::string& path, FileStore& files, Settings& settings, WatchdogStarter& watchdog) {
     const ReadOutcome outcome = files.ReadLines(path, [&](std::string_view line) {
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) return true;
@@ -108,22 +101,14 @@ StartOutcome LoadSettings(EngineState& s, FileStore& files, WatchdogStarter& wat
         }
         return true;
     });
-
-    // Only a file that is there counts as unreadable: without one every
-    // setting keeps its default and nothing is said. The desktop is asked
-    // only when the read fell short, so an ordinary start costs one open.
-    const bool fellShort = outcome == ReadOutcome::CannotOpen || outcome == ReadOutcome::Failed;
-    file.unreadable = fellShort && s.desktop->IsOrdinaryFile(path);
-    if (file.unreadable) s.desktop->ShowMessage(kCouldNotRead + path + kFileWord, true);
-    return outcome == ReadOutcome::Stopped ? StartOutcome::EndProgram : StartOutcome::GoOn;
+    if (outcome == ReadOutcome::Stopped) return SettingsLoad::EndProgram;
+    return outcome == ReadOutcome::Done ? SettingsLoad::Read : SettingsLoad::FellShort;
 }
 
-void SaveSettings(EngineState& s, FileStore& files) {
-    const SettingsFileState& file = s.settingsFile;
-    if (file.unreadable && s.settings == file.loaded) return;
-    const std::string path = SettingsPath(s.desktop->ProgramFolder());
-    if (!files.WriteReplacing(path, SettingsText(s.settings)))
-        s.desktop->ShowMessage(kCouldNotWrite + path + kFileWord, true);
+bool SaveSettings(const std::string& path, FileStore& files, const Settings& settings,
+                  const SettingsFileState& file) {
+    if (file.unreadable && settings == file.loaded) return true;
+    return files.WriteReplacing(path, SettingsText(settings));
 }
 
 }  // namespace wendox

@@ -8,7 +8,6 @@
 
 #include "config/FileStore.h"
 #include "engine/Settings.h"
-#include "engine/EngineState.h"
 
 namespace wendox {
 
@@ -27,25 +26,25 @@ public:
     virtual bool StartWatchdog() = 0;
 };
 
-enum class StartOutcome { GoOn, EndProgram };
+// How reading the settings file ended: every line taken (or no file at all),
+// the file fell short (it could not be opened or read to its end), or the
+// watchdog asked this program to end.
+enum class SettingsLoad { Read, FellShort, EndProgram };
 
 // The whole file for `settings`, lines in the fixed key order.
 std::string SettingsText(const Settings& settings);
 
-// Reads the settings file into `s.settings`. No file: the record keeps its
-// defaults, silently. A file that is there but cannot be read: a message,
-// the lines read before the fault stay in force, and `s.settingsFile`
-// remembers it so that the exit does not overwrite it (start-up keeps the
-// record it finished with beside it). "HARDCOREMODE=YES" puts Hardcore Mode
-// in force and starts the watchdog before the next line is read; when the
-// watchdog says so, reading stops and the result is EndProgram.
-StartOutcome LoadSettings(EngineState& s, FileStore& files, WatchdogStarter& watchdog);
+// Reads the file at `path` into `settings`; the lines read before a fault
+// stay in force. "HARDCOREMODE=YES" puts Hardcore Mode in force and starts
+// the watchdog before the next line is read; when the watchdog says so,
+// reading stops and the result is EndProgram.
+SettingsLoad LoadSettings(const std::string& path, FileStore& files, Settings& settings, WatchdogStarter& watchdog);
 
-// Writes the settings file, replacing the old one only when every byte of
-// the new one is written; on failure a message and the old file stays. A
-// file that could not be read at start-up is left alone unless the pilot
-// changed a setting after start-up, so that what it holds is not lost
-// unasked.
-void SaveSettings(EngineState& s, FileStore& files);
+// Writes `settings` to `path`, replacing the old file only when every byte
+// of the new one is written; false when that failed (the old file stays). A
+// file that could not be read at start-up is left alone unless a setting
+// changed since, so that what it holds is not lost unasked.
+bool SaveSettings(const std::string& path, FileStore& files, const Settings& settings,
+                  const SettingsFileState& file);
 
 }  // namespace wendox

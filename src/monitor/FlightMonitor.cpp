@@ -3,12 +3,11 @@
 #include <charconv>
 
 #include "config/HotKeys.h"
-#include "config/Profile.h"
-#include "config/SettingsFile.h"
 #include "engine/Failures.h"
 #include "engine/Schedule.h"
 #include "engine/StatusReport.h"
 #include "hardcore/MainHardcore.h"
+#include "monitor/UserFiles.h"
 
 namespace wendox {
 
@@ -74,11 +73,11 @@ void AppendFailureCount(EngineState& s) {
 }  // namespace
 
 bool StartUp(EngineState& s, WatchdogStarter& watchdog) {
-    if (s.files != nullptr && LoadSettings(s, *s.files, watchdog) == StartOutcome::EndProgram) return false;
+    if (s.files != nullptr && !LoadSettingsFile(s, watchdog)) return false;
     s.catalogue = BuildCatalogue();
     s.failed = {};
     s.view->FillSystems();
-    if (!s.settings.lastProfile.empty() && s.files != nullptr) ReadProfile(s, *s.files);
+    if (!s.settings.lastProfile.empty() && s.files != nullptr) OpenProfile(s);
     Connect(s, false);
     ScheduleAllPeriods(s);
     // The settings as start-up left them (a profile that could not be read

@@ -21,10 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzDesktop.separator = (data[0] & 1) != 0 ? ',' : '.';
     auto read = [](EngineState& s, FileStore& files) {
         s.catalogue = BuildCatalogue();
-        s.settings.lastProfile = path;
-        ReadProfile(s, files);
-        return true;
+        return ReadProfile(path, files, s.catalogue, fuzzDesktop.separator);
     };
+    auto write = [](EngineState& s, FileStore& files) { WriteProfile(path, files, s.catalogue, fuzzDesktop.separator); };
     // Every component's two values, as bits, so that even the sign of a zero
     // must come back.
     auto values = [](const EngineState& s) {
@@ -35,6 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         });
         return values;
     };
-    CheckRoundTrip(path, {reinterpret_cast<const char*>(data + 1), size - 1}, read, WriteProfile, values, values);
+    CheckRoundTrip(path, {reinterpret_cast<const char*>(data + 1), size - 1}, read, write, values, values);
     return 0;
 }

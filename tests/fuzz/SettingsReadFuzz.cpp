@@ -17,7 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static FakeWatchdog watchdog;  // running already
     const std::string path = SettingsPath(fuzzDesktop.folder);
     fuzzDesktop.files.insert(path);
-    auto read = [](EngineState& s, FileStore& files) { return LoadSettings(s, files, watchdog) == StartOutcome::GoOn; };
+    auto read = [&](EngineState& s, FileStore& files) {
+        return LoadSettings(path, files, s.settings, watchdog) == SettingsLoad::Read;
+    };
+    auto write = [&](EngineState& s, FileStore& files) { SaveSettings(path, files, s.settings, s.settingsFile); };
     auto expected = [](const EngineState& s) {
         Settings kept = s.settings;
         for (const auto& [key, mods] : kHotKeyFields)
@@ -25,6 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return kept;
     };
     auto got = [](const EngineState& s) { return s.settings; };
-    CheckRoundTrip(path, {reinterpret_cast<const char*>(data), size}, read, SaveSettings, expected, got);
+    CheckRoundTrip(path, {reinterpret_cast<const char*>(data), size}, read, write, expected, got);
     return 0;
 }

@@ -1,9 +1,9 @@
 #include "ui/model/MainWindowActions.h"
 
-#include "config/Profile.h"
 #include "engine/Failures.h"
 #include "engine/NumberText.h"
 #include "engine/Schedule.h"
+#include "monitor/UserFiles.h"
 
 namespace wendox {
 
@@ -89,14 +89,14 @@ void cmdOpen_Click(EngineState& s, MainWindowHost& host) {
     const auto path = host.ChooseProfile(false);
     if (!path || InFlightLock(s)) return;
     s.settings.lastProfile = *path;
-    ReadProfile(s, *s.files);
+    OpenProfile(s);
 }
 
 void cmdSaveAs_Click(EngineState& s, MainWindowHost& host) {
     const auto path = host.ChooseProfile(true);
     if (!path) return;
     s.settings.lastProfile = *path;
-    WriteProfile(s, *s.files);
+    SaveProfile(s);
 }
 
 int RowToSelect(int selectedRow, int rowCount) { return selectedRow >= 2 && selectedRow <= rowCount ? selectedRow : 1; }

@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "config/SettingsFile.h"
 #include "monitor/FlightMonitor.h"
 #include "hardcore/MainHardcore.h"
+#include "monitor/UserFiles.h"
 #include "platform/win32/LateBinding.h"
 #include "ui/WindowIds.h"
 #include "ui/model/ComponentRows.h"
@@ -277,7 +277,7 @@ void MainWindow::Unload() {
     unloaded_ = true;
     KillTimer(window_, kTickTimerId);
     Form_QueryUnload(*engine_);
-    if (engine_->files != nullptr) SaveSettings(*engine_, *engine_->files);
+    if (engine_->files != nullptr) SaveSettingsFile(*engine_);
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,10 +1,10 @@
 #include "config/Profile.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "engine/EngineFixture.h"
 #include "engine/NumberText.h"
+#include "monitor/UserFiles.h"
 #include "support/MemoryFileStore.h"
 
 namespace wendox::testing {
@@ -12,85 +12,64 @@ namespace {
 
 constexpr char kPath[] = "C:\\Profiles\\Trainer.wdp";
 
-class ProfileTest : public EngineFixture {
-protected:
-    void SetUp() override { StartUp(); }
-    std::string Text(float value) { return SingleToText(value, desktop.separator); }
-    // A fresh reading of the file holding `content` (none: no such file)
-    // into the default catalogue. Either way the list shows what was taken;
-    // an error gives a message, no profile and the old caption.
-    void Read(const std::optional<std::string>& content, bool accepted) {
-        s().catalogue = BuildCatalogue();
-        s().settings.lastProfile = kPath;
-        desktop.messages.clear();
-        view.refills = 0;
-        view.profileCaption = kProfileCaption;
-        content ? void(files.files[kPath] = *content) : void(files.files.erase(kPath));
-        ReadProfile(s(), files);
-        EXPECT_EQ(view.refills, 1);
-        EXPECT_EQ(s().settings.lastProfile, accepted ? kPath : "");
-        EXPECT_EQ(view.profileCaption, accepted ? "Sub-systems (Trainer.wdp)" : "Sub-systems");
-        ASSERT_EQ(desktop.messages.size(), accepted ? 0u : 1u);
-        for (const auto& m : desktop.messages)
-            EXPECT_EQ(std::tie(m.text, m.exclamation), std::make_tuple("Could not read " + std::string(kPath), true));
-    }
+// A catalogue whose every component stands at 42 % of 3 hours, so that a
+// line naming a default value must be taken to show.
+Catalogue Away() {
+    Catalogue catalogue = BuildCatalogue();
+    catalogue.ForEach([](int, int, ComponentRecord& c) { c.reliability = 42, c.periodHours = 3; });
+    return catalogue;
+}
 
-    MemoryFileStore files;
-};
+// "system#component#reliability#hours" of the given components.
+std::string Values(const Catalogue& catalogue, std::initializer_list<std::pair<int, int>> ids) {
+    std::string text;
+    for (const auto& [system, component] : ids) {
+        const ComponentRecord& c = *catalogue.Find(system, component);
+        text += std::to_string(system) + "#" + std::to_string(component) + "#" + SingleToText(c.reliability, '.') +
+                "#" + SingleToText(c.periodHours, '.') + " ";
+    }
+    return text;
+}
 
 // One line per component in catalogue order, with the user's separator;
-// opening what was saved gives back every text. A failed save leaves the
-// profile and the caption as they were.
-TEST_F(ProfileTest, WrittenLinesReadBackAsWritten) {
+// reading what was written gives back every text.
+TEST(ProfileTest, WrittenLinesReadBackAsWritten) {
     const float reliabilities[] = {99.999f, 0.5f, 0.0f, 100.0f, 99.5f, 1.0f, 12.34567f, 0.001f, 1e-5f, 0.0009999999f};
     const float hours[] = {1.0f, 0.5f, 0.0f, 999.0f, 10.0f, 0.1f, 123.4567f, 1e-5f, 998.9999f};
-    s().settings.lastProfile = kPath;
-    for (const char separator : {'.', ','}) {
-        desktop.separator = separator;
+    for (const auto& [separator, start] : {std::pair{'.', "1#1#99.999#1\r\n1#2#0.5#0.5\r\n1#3#0#0\r\n1#4#100#999\r\n"},
+                                           {',', "1#1#99,999#1\r\n1#2#0,5#0,5\r\n1#3#0#0\r\n1#4#100#999\r\n"}}) {
+        Catalogue catalogue = BuildCatalogue();
         int i = 0;
-        s().catalogue.ForEach([&](int, int, ComponentRecord& c) {
+        catalogue.ForEach([&](int, int, ComponentRecord& c) {
             c.reliability = ThroughText(reliabilities[i % 10]);
             c.periodHours = ThroughText(hours[i++ % 9]);
         });
-        WriteProfile(s(), files);
+        MemoryFileStore files;
+        ASSERT_TRUE(WriteProfile(kPath, files, catalogue, separator));
         const std::string written = files.files[kPath];
-        std::string start = "1#1#99.999#1\r\n1#2#0.5#0.5\r\n1#3#0#0\r\n1#4#100#999\r\n";
-        std::replace(start.begin(), start.end(), '.', separator);
-        EXPECT_TRUE(written.starts_with(start) && std::ranges::count(written, '\n') == kComponentCount) << written;
-        EXPECT_EQ(view.profileCaption, "Sub-systems (Trainer.wdp)");
-        Read(written, true);
-        WriteProfile(s(), files);
-        EXPECT_EQ(files.files[kPath], written);
+        EXPECT_TRUE(written.starts_with(start) && std::ranges::count(written, '\n') == 62) << written;
+        Catalogue again = Away();
+        EXPECT_TRUE(ReadProfile(kPath, files, again, separator));
+        EXPECT_EQ(ProfileText(again, separator), written);
+        files.writesFail = true;
+        EXPECT_FALSE(WriteProfile(kPath, files, catalogue, separator));
     }
-
-    files.writesFail = true;
-    view.profileCaption = kProfileCaption;
-    WriteProfile(s(), files);
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(std::tie(desktop.messages[0].text, desktop.messages[0].exclamation),
-              std::make_tuple("Could not write " + std::string(kPath), true));
-    EXPECT_EQ(std::tie(s().settings.lastProfile, view.profileCaption), std::make_tuple(kPath, "Sub-systems"));
 }
 
 // Accepted lines take effect as their texts read. Each bad line stops the
-// reading there: the line before it is in force, in the components and in
-// their schedules; the line after it is not.
-TEST_F(ProfileTest, LinesTakeEffectAsTheirTextsReadUntilABadLine) {
-    Read("", true);
-
-    Read("\xEF\xBB\xBF 1 # 2 # 99.50 # 10 \r\n"       // a byte-order mark; blanks around numbers; "99.5"
-         "1#3#150#5\n1#4#50#1000\r1#6#100#999\r\n"     // one value out of range leaves its cell alone
-         "2.5#1#11#1\r\n4#0.6#44#1\r\n"                // numbers round halves to even
-         "1#5#50#1\r\n1#5#0#2\r\n"                     // later lines win
-         "9#1#150#1000\r\n8#1#50#2\r\n7#5#50#2\r\n"    // skipped, or no component there
-         "1#7#12.3456789#0.10",                        // a last line without its end
-         true);
-    const std::pair<Id, std::string> taken[] = {{{1, 2}, "99.5#10"}, {{1, 3}, "100#5"}, {{1, 4}, "50#1"},
-                                                 {{1, 6}, "100#999"}, {{2, 1}, "11#1"},  {{4, 1}, "44#1"},
-                                                 {{1, 5}, "0#2"},     {{1, 7}, "12.34568#0.1"}};
-    for (const auto& [id, texts] : taken)
-        EXPECT_EQ(Text(C(id).reliability) + "#" + Text(C(id).periodHours), texts) << id.system << "#" << id.component;
-    EXPECT_EQ(C({1, 5}).bandHigh - C({1, 5}).bandLow, 100000);  // the schedules drawn from what was read
+// reading there: the line before it is in force, the line after it is not.
+TEST(ProfileTest, LinesTakeEffectAsTheirTextsReadUntilABadLine) {
+    MemoryFileStore files;
+    files.files[kPath] = "\xEF\xBB\xBF 1 # 2 # 99.50 # 10 \r\n"  // a byte-order mark; blanks around numbers
+                         "1#3#150#5\n1#4#50#1000\r1#6#100#999\r\n"  // one value out of range leaves its cell alone
+                         "2.5#1#11#1\r\n4#0.6#44#0\r\n"             // numbers round halves to even
+                         "1#5#50#1\r\n1#5#0#2\r\n"                  // later lines win
+                         "9#1#150#1000\r\n8#1#50#2\r\n7#5#50#2\r\n" // skipped, or no component there
+                         "1#7#12.3456789#0.10";                     // a last line without its end
+    Catalogue catalogue = Away();
+    EXPECT_TRUE(ReadProfile(kPath, files, catalogue, '.'));
+    EXPECT_EQ(Values(catalogue, {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {2, 1}, {4, 1}}),
+              "1#1#42#3 1#2#99.5#10 1#3#42#5 1#4#50#3 1#5#0#2 1#6#100#999 1#7#12.34568#0.1 2#1#11#1 4#1#44#0 ");
 
     const std::pair<char, std::string> cases[] = {
         {'.', ""}, {'.', "1#1#50"}, {'.', "1##50#1"}, {'.', "1#1#50#1#2"},      // a field missing, or one too many
@@ -100,12 +79,67 @@ TEST_F(ProfileTest, LinesTakeEffectAsTheirTextsReadUntilABadLine) {
     };
     for (const auto& [separator, bad] : cases) {
         SCOPED_TRACE(bad.substr(0, 40));
-        desktop.separator = separator;
-        Read("1#1#0#2\r\n" + bad + "\r\n1#2#80#3\r\n", false);
-        EXPECT_EQ(C({1, 1}).bandHigh - C({1, 1}).bandLow, 100000);  // 0 %, taken and scheduled
-        EXPECT_EQ(C({1, 2}).reliability, 100.0f);
+        files.files[kPath] = "1#1#100#1\r\n" + bad + "\r\n1#2#80#3\r\n";
+        catalogue = Away();
+        EXPECT_FALSE(ReadProfile(kPath, files, catalogue, separator));
+        EXPECT_EQ(Values(catalogue, {{1, 1}, {1, 2}}), "1#1#100#1 1#2#42#3 ");
     }
-    Read(std::nullopt, false);
+    files.files.clear();
+    EXPECT_FALSE(ReadProfile(kPath, files, catalogue, '.'));
+}
+
+// What the pilot sees of reading and writing the files: the caption names a
+// profile read or written; a failure is told with the exclamation icon, an
+// unreadable profile is forgotten, and the list and schedules show whatever
+// was taken. A settings file that cannot be read is told and, with the
+// settings as start-up left them, not written over at exit.
+class UserFilesTest : public EngineFixture {
+protected:
+    // The caption, the last profile, the refills and the messages since the last look.
+    std::string Log() {
+        std::string text = view.profileCaption + "|" + s().settings.lastProfile + "|" + std::to_string(view.refills);
+        for (const auto& m : desktop.messages) text += (m.exclamation ? "|!" : "|") + m.text;
+        desktop.messages.clear();
+        view.refills = 0;
+        view.profileCaption = "Sub-systems";
+        return text;
+    }
+    MemoryFileStore files;
+};
+
+TEST_F(UserFilesTest, CaptionsMessagesAndWhatIsKept) {
+    const std::string ini = "C:\\Wendox\\Wendox.ini", last = "LASTPROFILE=" + std::string(kPath);
+    desktop.files.insert(ini);
+    s().files = &files;
+    const struct { std::string settings, profile; int band; std::string log; bool savedOver; } cases[] = {
+        {last, "1#1#0#0", 100000, "Sub-systems (Trainer.wdp)|C:\\Profiles\\Trainer.wdp|1", true},
+        {"LASTPROFILE=", "1#1#0#0", 0, "Sub-systems||0", true},
+        {"STATUS_HK=83\n" + last + "\nDISPLAYUPDATE=" + std::string(kMaxLineLength, 'x'), "1#1#0#0\n1#1", 100000,
+         "Sub-systems||1|!Could not read C:\\Wendox\\Wendox.ini file|!Could not read C:\\Profiles\\Trainer.wdp", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.log);
+        files.files = {{ini, c.settings}, {kPath, c.profile}};
+        s().settings = {};
+        StartUp();
+        EXPECT_EQ(Log(), c.log);
+        EXPECT_EQ(C({1, 1}).bandHigh - C({1, 1}).bandLow, c.band);
+        SaveSettingsFile(s());
+        EXPECT_EQ(files.files[ini] != c.settings, c.savedOver);
+        EXPECT_TRUE(desktop.messages.empty());
+    }
+    files.files.clear();  // no settings file: the defaults, silently
+    desktop.files.erase(ini);
+    StartUp();
+    EXPECT_EQ(Log(), "Sub-systems||0");
+    s().settings.lastProfile = kPath;
+    SaveProfile(s());
+    EXPECT_EQ(Log(), "Sub-systems (Trainer.wdp)|C:\\Profiles\\Trainer.wdp|0");
+    files.writesFail = true;
+    SaveProfile(s());
+    SaveSettingsFile(s());
+    EXPECT_EQ(Log(), "Sub-systems|C:\\Profiles\\Trainer.wdp|0|!Could not write C:\\Profiles\\Trainer.wdp"
+                     "|!Could not write C:\\Wendox\\Wendox.ini file");
 }
 
 }  // namespace

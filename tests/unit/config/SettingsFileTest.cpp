@@ -1,8 +1,8 @@
 #include "config/SettingsFile.h"
 
-#include <optional>
+#include <gtest/gtest.h>
 
-#include "engine/EngineFixture.h"
+#include "support/FakeWatchdog.h"
 #include "support/MemoryFileStore.h"
 
 namespace wendox::testing {
@@ -10,29 +10,7 @@ namespace {
 
 constexpr char kPath[] = "C:\\Wendox\\Wendox.ini";
 
-class SettingsFileTest : public EngineFixture {
-protected:
-    void SetUp() override { desktop.files.insert(kPath); }
-    // A fresh run reading the file holding `content`; none: a file that
-    // cannot be opened (or none at all, when the desktop does not see it).
-    StartOutcome Load(const std::optional<std::string>& content) {
-        content ? void(files.files[kPath] = *content) : void(files.files.erase(kPath));
-        s().settings = {};
-        watchdog.starts = 0;
-        return LoadSettings(s(), files, watchdog);
-    }
-    // The messages shown since the last look, each with the exclamation icon.
-    void ExpectMessages(const std::vector<std::string>& texts) {
-        std::vector<std::string> shown;
-        for (const auto& m : desktop.messages) shown.push_back(m.exclamation ? m.text : "(no icon) " + m.text);
-        EXPECT_EQ(shown, texts);
-        desktop.messages.clear();
-    }
-
-    MemoryFileStore files;
-};
-
-TEST_F(SettingsFileTest, LinesTakeEffectByExactKeyAndValueInTheirOrder) {
+TEST(SettingsFileTest, LinesTakeEffectByExactKeyAndValueInTheirOrder) {
     const struct { std::string text; bool watchdogEnds; Settings expected; } cases[] = {
         {"LASTPROFILE=C:\\a.wdp\r\nLASTPROFILE=\r\nDISPLAYUPDATE=YES\r\nDISPLAYUPDATE=NO\r\nDISPLAYFAILURES=YES\n"
          "PLAYFAILURESOUND=YES", false, {.displayUpdate = true, .displayFailures = true, .playFailureSound = true}},
@@ -52,18 +30,23 @@ TEST_F(SettingsFileTest, LinesTakeEffectByExactKeyAndValueInTheirOrder) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
+        MemoryFileStore files;
+        files.files[kPath] = c.text;
+        FakeWatchdog watchdog;
         watchdog.ends = c.watchdogEnds;
-        EXPECT_EQ(Load(c.text), c.watchdogEnds ? StartOutcome::EndProgram : StartOutcome::GoOn);
-        EXPECT_EQ(s().settings, c.expected);
+        Settings settings;
+        EXPECT_EQ(LoadSettings(kPath, files, settings, watchdog),
+                  c.watchdogEnds ? SettingsLoad::EndProgram : SettingsLoad::Read);
+        EXPECT_EQ(settings, c.expected);
         EXPECT_EQ(watchdog.starts, c.expected.hardcoreMode ? 1 : 0);
     }
-    EXPECT_TRUE(desktop.messages.empty());
 }
 
-// What is saved, the file written, and what it reads back as when not the
-// record saved: a hot key not above 0 loses both its lines, no failure limit
-// no line, and only the saved Hardcore Mode choice is written. A failed save says so.
-TEST_F(SettingsFileTest, SavedLinesFollowTheKeyOrderUnderTheirConditionsAndReadBack) {
+// What is saved, and what it reads back as when not the record saved: a hot
+// key not above 0 loses both its lines, no failure limit no line, and only
+// the saved Hardcore Mode choice is written. A file that start-up could not
+// read is overwritten only once a setting differs from what start-up left.
+TEST(SettingsFileTest, SavedLinesFollowTheKeyOrderUnderTheirConditionsAndReadBack) {
     const struct { Settings saved; std::string text; std::optional<Settings> reloaded; } cases[] = {
         {{.lastProfile = "C:\\T.wdp", .statusHotKey = 83, .statusHotKeyMods = 3, .clearHotKey = -1,
           .clearHotKeyMods = 1, .activeHotKeyMods = 2, .displayFailures = true, .hardcoreMode = true},
@@ -75,52 +58,37 @@ TEST_F(SettingsFileTest, SavedLinesFollowTheKeyOrderUnderTheirConditionsAndReadB
          "LASTPROFILE=C:\\P=Q.wdp\r\nSTATUS_HK=90\r\nSTATUS_HKCS=2147483647\r\nCLEAR_HK=48\r\nCLEAR_HKCS=0\r\n"
          "ACTIVE_HK=1\r\nACTIVE_HKCS=-2147483648\r\nDISPLAYUPDATE=YES\r\nDISPLAYFAILURES=YES\r\n"
          "PLAYFAILURESOUND=YES\r\nMAXFAILURES=2\r\nHARDCOREMODE=YES\r\n", {}},
+        {{}, "LASTPROFILE=\r\n", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        s().settings = c.saved;
-        SaveSettings(s(), files);
+        MemoryFileStore files;
+        const SettingsFileState unreadable{.loaded = c.saved, .unreadable = true};
+        EXPECT_TRUE(SaveSettings(kPath, files, c.saved, unreadable));
+        EXPECT_TRUE(files.files.empty());
+        EXPECT_TRUE(SaveSettings(kPath, files, c.saved, {.loaded = c.saved}));
         EXPECT_EQ(files.files[kPath], c.text);
-        Load(files.files[kPath]);
-        EXPECT_EQ(s().settings, c.reloaded.value_or(c.saved));
+        Settings reloaded{.lastProfile = "C:\\old.wdp"};
+        FakeWatchdog watchdog;
+        EXPECT_EQ(LoadSettings(kPath, files, reloaded, watchdog), SettingsLoad::Read);
+        EXPECT_EQ(reloaded, c.reloaded.value_or(c.saved));
+        files.files.clear();
+        EXPECT_TRUE(SaveSettings(kPath, files, c.saved, {.loaded = {.lastProfile = "C:\\old.wdp"}, .unreadable = true}));
+        EXPECT_EQ(files.files[kPath], c.text);
+        files.writesFail = true;
+        EXPECT_FALSE(SaveSettings(kPath, files, c.saved, {}));
     }
-    EXPECT_TRUE(desktop.messages.empty());
-    files.writesFail = true;
-    SaveSettings(s(), files);
-    ExpectMessages({"Could not write C:\\Wendox\\Wendox.ini file"});
 }
 
-// A file that is there but cannot be read is reported, keeps what was read
-// before the fault, and is overwritten at exit only if the pilot changed a
-// setting: not when start-up emptied the last profile it could not read.
-TEST_F(SettingsFileTest, AnUnreadableFileIsReportedAndKeptUnlessSettingsChange) {
-    const std::string tooLong = "\nLASTPROFILE=" + std::string(kMaxLineLength, 'x') + "\nDISPLAYUPDATE=YES";
-    const std::string unreadable = "Could not read C:\\Wendox\\Wendox.ini file";
-    const struct { std::optional<std::string> text; Settings read; std::vector<std::string> messages; } cases[] = {
-        {std::nullopt, {}, {unreadable}},  // it cannot be opened
-        {"STATUS_HK=83" + tooLong, {.statusHotKey = 83}, {unreadable}},
-        {"LASTPROFILE=C:\\gone.wdp" + tooLong, {}, {unreadable, "Could not read C:\\gone.wdp"}},
-    };
-    s().files = &files;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text.value_or("(none)").substr(0, 30));
-        c.text ? void(files.files[kPath] = *c.text) : void(files.files.erase(kPath));
-        s().settings = {};
-        StartUp();
-        EXPECT_EQ(s().settings, c.read);
-        ExpectMessages(c.messages);
-        const auto before = files.files;
-        SaveSettings(s(), files);
-        EXPECT_EQ(files.files, before);
-        s().settings.displayFailures = true;
-        SaveSettings(s(), files);
-        EXPECT_EQ(files.files[kPath], SettingsText(s().settings));
-    }
-    desktop.files.erase(kPath);
-    Load(std::nullopt);  // no file at all: the defaults, silently, and the exit writes one
-    SaveSettings(s(), files);
-    EXPECT_EQ(files.files[kPath], "LASTPROFILE=\r\n");
-    EXPECT_TRUE(desktop.messages.empty());
+// No file, or a line too long to take: the lines before it stay in force.
+TEST(SettingsFileTest, AFileThatCannotBeReadToItsEndFallsShort) {
+    MemoryFileStore files;
+    FakeWatchdog watchdog;
+    Settings settings;
+    EXPECT_EQ(LoadSettings(kPath, files, settings, watchdog), SettingsLoad::FellShort);
+    files.files[kPath] = "STATUS_HK=83\nLASTPROFILE=" + std::string(kMaxLineLength, 'x') + "\nDISPLAYUPDATE=YES";
+    EXPECT_EQ(LoadSettings(kPath, files, settings, watchdog), SettingsLoad::FellShort);
+    EXPECT_EQ(settings, Settings{.statusHotKey = 83});
 }
 
 }  // namespace

@@ -1,36 +1,10 @@
-#include <map>
 #include <tuple>
 
 #include "engine/EngineFixture.h"
-#include "engine/Random.h"
 #include "engine/Schedule.h"
 
 namespace wendox::testing {
 namespace {
-
-// Fresh: nothing can fail until the user lowers a reliability. (That there
-// are 62 components shows in ProfileTest: a written profile has a line each.)
-TEST(CatalogueTest, SevenSystemsInRollOrderAtFullReliability) {
-    const Catalogue catalogue = BuildCatalogue();
-    std::string order;
-    catalogue.ForEach([&](int s, int c, const ComponentRecord& r) {
-        if (c == 1) order += std::string(catalogue.systems[s - 1].shortName) + ":" + std::string(r.name) + ";";
-        EXPECT_TRUE(r.reliability == 100.0f && r.periodHours == 1.0f);
-    });
-    EXPECT_EQ(order, "AP:Airspeed;Ctrl:Aileron;Elec:Battery;Eng:Engine 1 (Fail);Fuel:Pump(s);Inst:Airspeed;Radio:ADF;");
-    EXPECT_EQ(catalogue.Find(7, 5), nullptr);
-}
-
-// Every value of the range about as often, none outside; draws within one
-// clock reading differ, and so do runs that start at different times.
-TEST(RandomTest, DrawsAreSpreadOverTheirRangeAndDifferWithinOneClockReading) {
-    RandomGenerator random, other;
-    std::map<std::int32_t, int> counts;
-    for (int i = 0; i < 1000; ++i) ++counts[random.Number(9, 0, 100.0f)];
-    for (std::int32_t n = 0; n <= 9; ++n) EXPECT_NEAR(counts[n], 100, 40) << n;
-    EXPECT_EQ(counts.size(), 10u);  // none outside 0 to 9
-    EXPECT_NE(RandomGenerator().Draw(1.0f), other.Draw(2.0f));
-}
 
 using ScheduleTest = EngineFixture;
 

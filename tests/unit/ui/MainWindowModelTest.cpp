@@ -48,8 +48,8 @@ TEST_F(MainWindowModelTest, RowsShowLampReliabilityPeriodAndFailure) {
     const struct { float reliability, hours; bool failed; const char* text; Lamp lamp; const char *percent, *basedOn,
         *failedText; } cases[] = {
         {100, 1, true, " Airspeed", Lamp::Red, "100%", "1 hour of flight", "Yes"},
-        {99.999f, 0.5f, false, " Altitude", Lamp::Yellow, "99.999%", "0.5 hours of flight", "No"},
-        {100, 0, false, " Approach", Lamp::Green, "100%", "0 hours of flight", "Never"},
+        {99.999f, 0, false, " Altitude", Lamp::Yellow, "99.999%", "0 hours of flight", "No"},
+        {100, 0.5f, false, " Approach", Lamp::Green, "100%", "0.5 hours of flight", "Never"},
     };
     std::vector<ComponentRow> rows;
     for (int i = 0; i < 3; ++i) {
@@ -63,7 +63,7 @@ TEST_F(MainWindowModelTest, RowsShowLampReliabilityPeriodAndFailure) {
     }
     EXPECT_EQ(rows.size(), 14u);
     ComponentRows(s().catalogue, 1, ',', rows);
-    EXPECT_EQ(rows[1].basedOn, "0,5 hours of flight");
+    EXPECT_EQ(rows[2].basedOn, "0,5 hours of flight");
 }
 
 // A refresh touches the list only where its rows change: a failure in
@@ -88,6 +88,9 @@ TEST_F(MainWindowModelTest, ARefreshRewritesOnlyTheRowsThatChanged) {
             EXPECT_EQ(shown.Changed(row), row == c.changedRow) << row;
     }
     EXPECT_EQ(shown.Rows().back().text, " Master Avionics");  // the electrical system's last
+    // After the refill the row last opened stays selected, its system's last one too; else the first.
+    for (const auto& [opened, rows, selected] : {std::tuple{0, 14, 1}, {1, 14, 1}, {2, 14, 2}, {14, 14, 14}, {15, 14, 1}})
+        EXPECT_EQ(RowToSelect(opened, rows), selected) << opened;
 }
 
 // Each form: its caption, whether it offers "&Test Failure" and "Clear
@@ -128,8 +131,10 @@ TEST_F(MainWindowModelTest, EnterSpaceOrAClickOnARowOpenTheComponentFormWhoseTes
     lvwSubSystems_KeyPress(s(), *this, window, 32);
     EXPECT_EQ(s().failed.count, 2);  // failed already: no second entry
     EXPECT_TRUE(C({7, 2}).failed);
+    C(kApMaster).scheduledRoll = 777;
     lvwSubSystems_Click(s(), *this, window);
     EXPECT_EQ(s().failed.count, 1);
+    EXPECT_EQ(C(kApMaster).scheduledRoll, 777);  // clearing one failure redraws no schedule
 
     s().connected = false;
     answers = {kTest};
@@ -137,24 +142,6 @@ TEST_F(MainWindowModelTest, EnterSpaceOrAClickOnARowOpenTheComponentFormWhoseTes
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(std::tie(desktop.messages[0].text, desktop.messages[0].exclamation),
               std::make_tuple(std::string(kNotConnectedMessage), false));
-}
-
-TEST_F(MainWindowModelTest, ProfilesGoToTheChosenPathAndSavingWorksUnderTheInFlightLock) {
-    MemoryFileStore files;
-    s().files = &files;
-    cmdSaveAs_Click(s(), *this);  // cancelled
-    EXPECT_TRUE(files.files.empty() && s().settings.lastProfile.empty());
-
-    chosenPath = "C:\\A.wdp";
-    C({1, 1}).reliability = 99.5f;
-    s().settings.hardcoreMode = s().airborne = true;
-    cmdSaveAs_Click(s(), *this);
-    EXPECT_TRUE(files.files["C:\\A.wdp"].starts_with("1#1#99.5#1\r\n"));
-
-    C({1, 1}).reliability = 100;
-    s().airborne = false;
-    cmdOpen_Click(s(), *this);
-    EXPECT_EQ(C({1, 1}).reliability, 99.5f);
 }
 
 // Under the in-flight lock no handler but saving opens its dialog (the list is
@@ -192,6 +179,14 @@ TEST_F(MainWindowModelTest, TheInFlightLockOpensNoDialogAndADialogClosedAfterTak
     EXPECT_TRUE(C({7, 2}).failed);
     EXPECT_TRUE(s().settings.lastProfile.empty());
     EXPECT_TRUE(desktop.messages.empty() && desktop.played.empty());
+    chosenPath = "C:\\B.wdp";  // saving goes on under the lock, to the path chosen
+    cmdSaveAs_Click(s(), *this);
+    EXPECT_TRUE(files.files["C:\\B.wdp"].starts_with("1#1#100#1\r\n") && s().settings.lastProfile == "C:\\B.wdp");
+    s().airborne = false;  // on the ground a profile opens from the path chosen
+    chosenPath = "C:\\A.wdp";
+    cmdOpen_Click(s(), *this);
+    EXPECT_EQ(std::pair(C({1, 1}).periodHours, s().settings.lastProfile), std::pair(0.0f, std::string("C:\\A.wdp")));
+    EXPECT_EQ(C({1, 1}).bandHigh - C({1, 1}).bandLow, 100000);  // the schedules drawn from what was read
 }
 
 }  // namespace

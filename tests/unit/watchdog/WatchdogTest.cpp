@@ -75,12 +75,9 @@ TEST_F(WatchdogTest, TheGuardRemembersAnyFlightAndConnectsOnTheTickAfterTheSimul
     standin::TakeOff(server);
     ASSERT_EQ(Form_Load(w, companions), Role::Guard);
     EXPECT_FALSE(w.connected);
-    EXPECT_TRUE(Tick(w));
-    EXPECT_FALSE(w.connected);
+    EXPECT_TRUE(Tick(w) && !w.connected);
     os.serverRunning = true;
-    EXPECT_TRUE(Tick(w));
-    EXPECT_TRUE(w.connected);
-    EXPECT_FALSE(w.beenAirborne);  // the connecting tick read nothing
+    EXPECT_TRUE(Tick(w) && w.connected && !w.beenAirborne);  // the connecting tick read nothing
 
     for (const auto& [move, flown] : {std::pair{&standin::Land, false}, {&standin::TakeOff, true}, {&standin::Land, true}}) {
         move(server);
@@ -110,8 +107,7 @@ TEST_F(WatchdogTest, TheGuardRemembersAnyFlightAndConnectsOnTheTickAfterTheSimul
         EXPECT_EQ(other.connected, f.connected);
         server.SetMisbehaviour({});
         Tick(other);
-        EXPECT_TRUE(other.connected);
-        EXPECT_TRUE(other.beenAirborne);
+        EXPECT_TRUE(other.connected && other.beenAirborne);
         LinkClose(other.link);
     }
 }
@@ -141,9 +137,7 @@ TEST_F(WatchdogTest, WendoxGoneEndsTheWatchWithTheMovesOnlyAfterAFlight) {
         if (c.simulator == Restarted) ++os.serverWindow;
         companions.windows.clear();
         server.ClearWrites();
-        if (!c.byHand) {
-            EXPECT_FALSE(Tick(guard));  // also when never connected
-        }
+        if (!c.byHand) EXPECT_FALSE(Tick(guard));  // also when never connected
         Form_QueryUnload(guard);
         const std::uint64_t t = os.nowMs - 2000;
         EXPECT_EQ(SlewLog(server),
