@@ -172,6 +172,8 @@ TEST_F(SettingsEndToEnd, TheFailureLimitHoldsInFlightAndIsSaved) {
     };
     EXPECT_TRUE(HoldKeys({VK_MENU, 'M'}, listFocused, 3000));
     Choose(settings, ui::kIdMaxFailures, 2);
+    Choose(settings, ui::kIdActiveKey, KeyEntry('A'));  // SHIFT alone: its box is not the clear key's
+    Click(GetDlgItem(settings, ui::kIdActiveShift));
     Click(GetDlgItem(settings, ui::kIdDisplayFailures));
     Click(GetDlgItem(settings, ui::kIdPlayFailureSound));
     Click(GetDlgItem(settings, ui::kIdSettingsOk));
@@ -191,7 +193,8 @@ TEST_F(SettingsEndToEnd, TheFailureLimitHoldsInFlightAndIsSaved) {
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_EQ(wendox->WaitForExit(10000), 0u);
     EXPECT_EQ(FileContent(folder.Path("Wendox.ini")),
-              "LASTPROFILE=\r\nDISPLAYFAILURES=YES\r\nPLAYFAILURESOUND=YES\r\nMAXFAILURES=2\r\n");
+              "LASTPROFILE=\r\nACTIVE_HK=65\r\nACTIVE_HKCS=2\r\nDISPLAYFAILURES=YES\r\nPLAYFAILURESOUND=YES\r\n"
+              "MAXFAILURES=2\r\n");
 }
 
 }  // namespace
