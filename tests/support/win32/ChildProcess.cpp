@@ -56,6 +56,16 @@ std::string RunningProgram::Output() {
     return output;
 }
 
+void EndProcessOf(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    if (process == nullptr) return;
+    TerminateProcess(process, 9);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+}
+
 std::string ProgramsUnderTest() {
     char folder[MAX_PATH];
     const DWORD length = GetEnvironmentVariableA("WENDOX_PROGRAMS", folder, MAX_PATH);

@@ -33,6 +33,9 @@ private:
     HANDLE output_ = nullptr;
 };
 
+// Ends the program that owns `window`, started by the test or not.
+void EndProcessOf(HWND window);
+
 // Where the programs under test come from: the folder named by the
 // environment variable WENDOX_PROGRAMS (the programs as shipped, unpacked
 // from a release zip), else ProgramFolder().

@@ -1,6 +1,6 @@
-// Looking into another program's windows from a test: texts, list view
-// cells read through memory in the other process, waiting by polling with a
-// bound, and screenshots.
+// Looking into another program's windows from a test or a tool: finding
+// them, reading their texts and list view cells, real key strokes, and
+// waiting by polling with a bound.
 #pragma once
 
 #include <windows.h>
@@ -8,31 +8,31 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace wendox::testing {
 
 std::string WindowText(HWND window);
 std::string ItemText(HWND parent, int id);
 
-// A cell of a list view in any process; text of column `column` of `row`
-// (both from 0), and the row's image index.
-std::string ListViewCell(HWND list, int row, int column);
-int ListViewImage(HWND list, int row);
+// The text of column `column` of `row` (both from 0) of a list view in any
+// process, and with `image` the row's image index.
+std::string ListViewCell(HWND list, int row, int column, int* image = nullptr);
 
 // Polls `done` every 50 ms until it holds or `timeoutMs` passes.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
-// A top-level window of the class (any caption when nullptr) owned by the
-// process `processId`, or nullptr.
+// The top-level windows of the class (any caption when nullptr) owned by
+// the process `processId` (any process when 0), and the first of them or
+// nullptr; and the first once it shows, or nullptr after `timeoutMs`.
+std::vector<HWND> FindWindows(DWORD processId, const char* className, const char* caption);
 HWND FindProcessWindow(DWORD processId, const char* className, const char* caption);
+HWND WaitForWindow(DWORD processId, const char* className, const char* caption, DWORD timeoutMs);
 
-// A real key stroke, to whichever window has the keyboard focus.
-void Key(WORD key, bool down);
-// Holds the keys down until `done` or the time is up, then lets go. Like a
-// keyboard held down, the presses repeat.
+// Real key strokes, to whichever window has the keyboard focus: one press,
+// or the keys held down (the presses repeat, as a keyboard's do) until
+// `done` or the time is up.
+void PressKey(WORD key);
 bool HoldKeys(std::initializer_list<WORD> keys, const std::function<bool()>& done, DWORD timeoutMs);
-
-// Saves what the screen shows of the window as a bitmap file.
-bool SaveWindowBitmap(HWND window, const std::string& path);
 
 }  // namespace wendox::testing
