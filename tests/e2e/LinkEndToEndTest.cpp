@@ -4,8 +4,7 @@
 
 #include "standin/win32/StandinThread.h"
 #include "link/Link.h"
-#include "support/win32/ChildProcess.h"
-#include "support/win32/WindowProbe.h"
+#include "support/win32/Programs.h"
 
 namespace wendox::testing {
 namespace {

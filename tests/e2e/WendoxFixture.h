@@ -3,8 +3,6 @@
 // read its windows.
 #pragma once
 
-#include <windows.h>
-
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -15,8 +13,7 @@
 #include "standin/core/FlightModel.h"
 #include "standin/core/ServerCore.h"
 #include "standin/win32/StandinThread.h"
-#include "support/win32/ChildProcess.h"
-#include "support/win32/WindowProbe.h"
+#include "support/win32/Programs.h"
 #include "ui/WindowIds.h"
 
 namespace wendox::testing {
