@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Windows programs and starts Wendox beside the stand-in simulator
-# through wine: on the user's display, or on a virtual one with a screenshot
+# through wine: on the user's display, or on a virtual one with screenshots
 # when there is none. The aircraft starts in the air and Wendox opens a demo
 # profile whose reliabilities make failures come within the first minute.
 # Arguments go to the stand-in simulator.
@@ -47,4 +47,7 @@ xvfb-run -a -s "-screen 0 2300x950x24" bash -c '
   import -window root "$2"
   WINEPREFIX=$PWD/build/windows/wineprefix wineserver -k 2>/dev/null || true
 ' demo "$demo" "$shot" "$@"
-echo "No display: Wendox and the stand-in simulator ran on a virtual display; screenshot in $shot"
+# Then each window on its own (bench/wine/DemoScreenshots.cpp).
+scripts/wine-run.sh "$bin/demo_screenshots.exe"
+echo "No display: Wendox and the stand-in simulator ran on a virtual display; screenshot in $shot," \
+  "and of each window in build/windows/screenshots/"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Tests a release zip as a pilot gets it: its contents, the DLLs each program
-# imports, and the end-to-end smoke run (link, tools, Hardcore Mode with
-# flying, a failure and closing) with the programs unpacked from it.
+# imports, and the end-to-end smoke run (the link and the tools, Hardcore
+# Mode's hand-over, flying, moves and closing) with the programs unpacked
+# from it.
 #   test-shipped.sh ZIP OBJDUMP E2E_TESTS_EXE
 # Exit 77 (skipped) after the static checks when this machine cannot run the
 # zip's programs (32-bit programs on a kernel without 32-bit support).

@@ -8,8 +8,7 @@
 #include "link/Link.h"
 #include "link/SimVariables.h"
 #include "platform/win32/Win32LinkOs.h"
-#include "support/win32/ChildProcess.h"
-#include "support/win32/WindowProbe.h"
+#include "support/win32/Programs.h"
 
 using namespace wendox;
 

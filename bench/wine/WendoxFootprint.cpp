@@ -16,8 +16,7 @@
 #include "standin/core/FlightModel.h"
 #include "standin/core/ServerCore.h"
 #include "standin/win32/StandinThread.h"
-#include "support/win32/ChildProcess.h"
-#include "support/win32/WindowProbe.h"
+#include "support/win32/Programs.h"
 #include "ui/WindowIds.h"
 
 using namespace wendox;

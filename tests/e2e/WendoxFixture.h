@@ -1,12 +1,9 @@
 // wendox.exe started from a program folder of its own beside a stand-in
-// simulator window in the test process, and the means to drive its windows.
+// simulator window in the test process, and the means to find, drive and
+// read its windows.
 #pragma once
 
-#include <windows.h>
-
 #include <fstream>
-#include <functional>
-#include <initializer_list>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -16,8 +13,7 @@
 #include "standin/core/FlightModel.h"
 #include "standin/core/ServerCore.h"
 #include "standin/win32/StandinThread.h"
-#include "support/win32/ChildProcess.h"
-#include "support/win32/WindowProbe.h"
+#include "support/win32/Programs.h"
 #include "ui/WindowIds.h"
 
 namespace wendox::testing {
@@ -29,32 +25,21 @@ protected:
     WendoxFixture() { standin::StartFlight(server); }
 
     void StartSimulator() { simulator = std::make_unique<standin::StandinThread>(server); }
-
     // Starts wendox.exe and waits for its main window.
     HWND StartWendox() {
         wendox = std::make_unique<RunningProgram>(folder.Path("wendox.exe"), std::vector<std::string>{});
         wendoxProcess = wendox->ProcessId();
-        WaitUntil([&] { return (main = FindProcessWindow(wendoxProcess, ui::kMainWindowClass,
-                                                         ui::kMainWindowCaption)) != nullptr; },
-                  kStartTimeoutMs);
-        return main;
+        return main = WaitForWindowOfWendox(ui::kMainWindowClass, ui::kMainWindowCaption, kStartTimeoutMs);
     }
     HWND Control(int id) const { return GetDlgItem(main, id); }
     std::string Status() const { return ItemText(main, ui::kIdStatus); }
     bool WaitForStatus(const std::string& text, DWORD timeoutMs = 10000) const {
         return WaitUntil([&] { return Status() == text; }, timeoutMs);
     }
-    // A top-level window of wendox's of that class (and caption, if given),
-    // once it shows.
+    // A shown top-level window of wendox's (of any program when
+    // `wendoxProcess` is 0) of that class (and caption, if given).
     HWND WaitForWindowOfWendox(const char* className, const char* caption, DWORD timeoutMs = 10000) const {
-        HWND found = nullptr;
-        WaitUntil(
-            [&] {
-                found = FindProcessWindow(wendoxProcess, className, caption);
-                return found != nullptr && IsWindowVisible(found);
-            },
-            timeoutMs);
-        return found;
+        return WaitForWindow(wendoxProcess, className, caption, timeoutMs);
     }
     // The reliability dialog of the selected component, opened as Space in
     // the components list opens it.
@@ -62,14 +47,19 @@ protected:
         PostMessageA(Control(ui::kIdComponents), WM_KEYDOWN, VK_SPACE, 0);
         return WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
     }
-    bool WaitGone(HWND window, DWORD timeoutMs = 10000) const {
+    static bool WaitGone(HWND window, DWORD timeoutMs = 10000) {
         return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
     }
-    void Click(HWND button) const { PostMessageA(button, BM_CLICK, 0, 0); }
-    // Makes a window of wendox's the active one, as a click on it would; a
-    // button of a window that is not active may not take a click.
+    static void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+    // Makes a window the active one, as a click on it would; a button of a
+    // window that is not active may not take a click.
     static bool BringForward(HWND window) {
         return WaitUntil([&] { return IsWindowVisible(window) && SetForegroundWindow(window); }, 10000);
+    }
+    // The stand-in's window shown and given the keyboard, as the pilot flies.
+    void FocusSimulator() const {
+        ShowWindow(simulator->Window(), SW_SHOW);
+        BringForward(simulator->Window());
     }
     // Chooses an entry of a drop-down list or a list box as a user would.
     static void Choose(HWND parent, int listId, int index) {
@@ -84,23 +74,13 @@ protected:
         std::ifstream file(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
-    static std::string ScreenshotPath(const std::string& name) {
-        const std::string folder = ProgramFolder() + "\\..\\screenshots";
-        CreateDirectoryA(folder.c_str(), nullptr);
-        return folder + "\\" + name;
+    std::string Cell(int row, int column, int* lamp = nullptr) const {
+        return ListViewCell(Control(ui::kIdComponents), row, column, lamp);
     }
-    std::string Cell(int row, int column) const { return ListViewCell(Control(ui::kIdComponents), row, column); }
-    static void PressKey(WORD key) {
-        Key(key, true);
-        Key(key, false);
-    }
-    // The stand-in's window shown and given the keyboard, as the pilot flies.
-    void FocusSimulator() {
-        HWND window = simulator->Window();
-        ShowWindow(window, SW_SHOW);
-        SetForegroundWindow(window);
-        WaitUntil([&] { return GetForegroundWindow() == window; }, 5000);
-    }
+    // Screenshots are the demo's (bench/wine/DemoScreenshots.cpp): these two
+    // do nothing and go once no test calls them.
+    static std::string ScreenshotPath(const std::string&) { return {}; }
+    static bool SaveWindowBitmap(HWND, const std::string&) { return false; }
 
     standin::ServerCore server;
     std::unique_ptr<standin::StandinThread> simulator;
