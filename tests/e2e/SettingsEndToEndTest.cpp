@@ -76,7 +76,6 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
     Click(GetDlgItem(options, ui::kIdSettings));
     HWND settings = WaitForWindowOfWendox(ui::kSettingsDialogClass, ui::kSettingsDialogCaption);
     ASSERT_NE(settings, nullptr);
-    SaveWindowBitmap(settings, ScreenshotPath("settings-dialog.bmp"));
 
     // Status on CTRL+SHIFT+S, clear on CTRL+C, activate on CTRL+A; the
     // failure list in the status.

@@ -77,10 +77,6 @@ protected:
     std::string Cell(int row, int column, int* lamp = nullptr) const {
         return ListViewCell(Control(ui::kIdComponents), row, column, lamp);
     }
-    // Screenshots are the demo's (bench/wine/DemoScreenshots.cpp): these two
-    // do nothing and go once no test calls them.
-    static std::string ScreenshotPath(const std::string&) { return {}; }
-    static bool SaveWindowBitmap(HWND, const std::string&) { return false; }
 
     standin::ServerCore server;
     std::unique_ptr<standin::StandinThread> simulator;
