@@ -1,36 +1,31 @@
-// The other program's window as the test says it is, and a shell that
-// remembers what it was asked to start and fails where the test says.
+// The other program's window as the test says it is, and a shell that fails
+// to start the programs the test names. What they were asked goes to one
+// log: "?caption" for each look, "start \program" (" min" when minimized)
+// and each message in quotes.
 #pragma once
 
 #include <set>
 #include <string>
-#include <vector>
 
 #include "hardcore/Companions.h"
+#include "support/EventLog.h"
 
 namespace wendox::testing {
 
 struct FakeCompanions final : Companions {
-    struct Start {
-        std::string program;
-        ShowState show;
-        bool operator==(const Start&) const = default;
-    };
-    std::set<std::string> windows;       // captions of the windows that exist
+    std::set<std::string> windows;        // captions of the windows that exist
     std::set<std::string> failingStarts;  // programs the shell cannot start
-    std::vector<Start> starts;
-    std::vector<std::string> messages;
-    int lookups = 0;
+    std::string log;
 
     bool WindowExists(const char* caption) override {
-        ++lookups;
+        LogEvent(&log, std::string("?") + caption);
         return windows.contains(caption);
     }
     bool StartProgram(const char* program, ShowState show) override {
-        starts.push_back({program, show});
+        LogEvent(&log, std::string("start ") + program + (show == ShowState::Minimized ? " min" : ""));
         return !failingStarts.contains(program);
     }
-    void ShowMessage(const char* text) override { messages.push_back(text); }
+    void ShowMessage(const char* text) override { LogEvent(&log, '"' + std::string(text) + '"'); }
 };
 
 }  // namespace wendox::testing

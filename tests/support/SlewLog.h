@@ -29,12 +29,10 @@ inline std::string SlewLog(const standin::ServerCore& server) {
     return log;
 }
 
+// The writes of one move: slew mode on, latitude, longitude and altitude 0, slew mode off.
+inline const std::string kMoveWrites = "05DC/2=1 0560/4=0 0564/4=0 0568/4=0 056C/4=0 0570/4=0 0574/4=0 05DC/2=0";
+
 // What one move at `ms` looks like in SlewLog.
-inline std::string MoveAt(unsigned long long ms) {
-    char text[96];
-    std::snprintf(text, sizeof text, "@%llu 05DC/2=1 0560/4=0 0564/4=0 0568/4=0 056C/4=0 0570/4=0 0574/4=0 05DC/2=0",
-                  ms);
-    return text;
-}
+inline std::string MoveAt(unsigned long long ms) { return "@" + std::to_string(ms) + " " + kMoveWrites; }
 
 }  // namespace wendox::testing

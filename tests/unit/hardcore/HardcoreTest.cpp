@@ -8,7 +8,7 @@
 namespace wendox::testing {
 namespace {
 
-using Start = FakeCompanions::Start;
+const std::string kMoves = kMoveWrites + " " + kMoveWrites + " " + kMoveWrites;  // three moves to the origin
 
 class HardcoreTest : public EngineFixture {
 protected:
@@ -51,10 +51,9 @@ struct HangsAfter final : LinkOs {
 // the retries (timed out, or the send failing) is not waited for again: the
 // moves end there. A reply that refuses the block is no reason to stop.
 TEST_F(HardcoreTest, AnUnansweredExchangeGivesUpTheRestOfTheMoves) {
-    // Sends answered before the simulator hangs, the send's error, sends and writes in all.
+    // Sends answered before the simulator hangs, the send's error, the reply, sends and writes in all.
     const struct { std::uint32_t answered, error; std::uintptr_t reply; std::uint32_t sends; std::size_t writes; } cases[] = {
-        {0, 0, 1, 41, 0}, {1, 0, 1, 42, 1}, {2, 5, 1, 43, 7}, {3, 0, 1, 44, 8}, {8, 0, 1, 49, 23},
-        {100, 0, 0, 9, 24},
+        {0, 0, 1, 41, 0}, {1, 0, 1, 42, 1}, {2, 5, 1, 43, 7}, {3, 0, 1, 44, 8}, {8, 0, 1, 49, 23}, {100, 0, 0, 9, 24},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answered);
@@ -65,8 +64,7 @@ TEST_F(HardcoreTest, AnUnansweredExchangeGivesUpTheRestOfTheMoves) {
         const std::uint32_t sends = os.sends;
         server.ClearWrites();
         SlewToOriginThreeTimes(s().link);
-        EXPECT_EQ(os.sends - sends, c.sends);
-        EXPECT_EQ(server.WriteCount(), c.writes);
+        EXPECT_EQ(std::pair(os.sends - sends, server.WriteCount()), std::pair(c.sends, c.writes));
         os.failedSends = 0;
         s().link.os = &os;
     }
@@ -77,9 +75,10 @@ TEST_F(HardcoreTest, AnUnansweredExchangeGivesUpTheRestOfTheMoves) {
 // Otherwise it clears the failures of every rule, silently, the flags
 // written 0 in one exchange; without a link nothing is sent.
 TEST_F(HardcoreTest, ClosingMovesTheAircraftUnderTheInFlightLockAndClearsTheFailuresOtherwise) {
-    const struct { bool mode, setting, airborne, linked; int moves; std::uint32_t exchanges; int left; } cases[] = {
-        {true, true, true, true, 3, 9, 6}, {true, false, true, true, 3, 9, 6}, {true, true, false, true, 0, 1, 0},
-        {false, true, true, true, 0, 1, 0}, {false, false, false, false, 0, 0, 0},
+    const struct { bool mode, setting, airborne, linked; std::uint32_t exchanges; int left; std::string log; } cases[] = {
+        {true, true, true, true, 9, 6, kMoves}, {true, false, true, true, 9, 6, kMoves},
+        {true, true, false, true, 1, 0, "0B6B/1=0 0B65/1=0 refill"}, {false, true, true, true, 1, 0, "0B6B/1=0 0B65/1=0 refill"},
+        {false, false, false, false, 0, 0, "refill"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.mode << c.setting << c.airborne << c.linked);
@@ -89,35 +88,27 @@ TEST_F(HardcoreTest, ClosingMovesTheAircraftUnderTheInFlightLockAndClearsTheFail
         s().settings.hardcoreSetting = c.setting;
         s().airborne = c.airborne;
         if (!c.linked) LinkClose(s().link);
-        server.ClearWrites();
-        desktop.played.clear();
         const std::uint32_t exchanges = server.ExchangeCount();
+        Log();
         Form_QueryUnload(s());
-        EXPECT_EQ(static_cast<int>(server.WritesTo(simvar::SlewMode).size()), 2 * c.moves);
+        EXPECT_EQ(Log(), c.log);
         EXPECT_EQ(server.ExchangeCount() - exchanges, c.exchanges);
         EXPECT_EQ(s().failed.count, c.left);
-        const bool flagsCleared = c.exchanges == 1;
-        EXPECT_EQ(server.Value(simvar::FailAirspeed), flagsCleared ? 0u : 1u);
-        EXPECT_EQ(server.Value(simvar::FailEngines), flagsCleared ? 0u : 5u);
-        EXPECT_TRUE(desktop.played.empty());
     }
 }
 
 TEST_F(HardcoreTest, StartingEndsThisRunUnlessTheWatchdogRunsAlready) {
-    const std::string kWatchdog = kWatchdogProgram;
-    const std::vector<Start> none, watchdog{{kWatchdog, ShowState::Minimized}};
-    const struct { bool running, startFails; bool ends; std::vector<Start> starts; std::vector<std::string> messages; } cases[] = {
-        {true, false, false, none, {}},
-        {false, false, true, watchdog, {}},
-        {false, true, true, watchdog, {kWatchdogNotStarted}},
+    const struct { bool running, startFails, ends; std::string log; } cases[] = {
+        {true, false, false, "?WendoxHC"},
+        {false, false, true, "?WendoxHC start \\wendoxhc.exe min"},
+        {false, true, true, "?WendoxHC start \\wendoxhc.exe min \"Problem starting Wendox Hardcore Mode process (1).\""},
     };
     for (const auto& c : cases) {
         FakeCompanions shell;
         if (c.running) shell.windows = {kWatchdogCaption};
-        if (c.startFails) shell.failingStarts = {kWatchdog};
+        if (c.startFails) shell.failingStarts = {"\\wendoxhc.exe"};
         EXPECT_EQ(ShellWatchdogStarter(shell).StartWatchdog(), c.ends);
-        EXPECT_EQ(shell.starts, c.starts);
-        EXPECT_EQ(shell.messages, c.messages);
+        EXPECT_EQ(shell.log, c.log);
     }
 }
 
@@ -125,41 +116,36 @@ TEST_F(HardcoreTest, StartingEndsThisRunUnlessTheWatchdogRunsAlready) {
 // ground, or in a tick that could not read the flight state, it is not.
 // Once the watchdog is gone the main window closes, with the moves (three
 // exchanges each, a second apart, no pause after the last), and the tick
-// ends there.
+// ends there: no status, no failure applied.
 TEST_F(HardcoreTest, InFlightTheListHidesAndAMissingWatchdogClosesWendoxWithTheMoves) {
+    // Whether the list shows, and the watchdog's lookups since the last call.
+    const auto seen = [&] { return (view.listVisible ? "list " : "hidden ") + std::exchange(companions.log, {}); };
     Ticks(1);
-    EXPECT_TRUE(view.listVisible);
-    EXPECT_EQ(companions.lookups, 0);
-
+    EXPECT_EQ(seen(), "list ");
     standin::TakeOff(server);
     Fail(kApMaster);
     Ticks(2);
-    EXPECT_FALSE(view.listVisible);
-    EXPECT_EQ(companions.lookups, 2);
-
+    EXPECT_EQ(seen(), "hidden ?WendoxHC ?WendoxHC");
     server.SetMisbehaviour({.answer = 0});  // the read fails: the lock, the list and the failure stay
     Ticks(1);
-    EXPECT_TRUE(companions.lookups == 2 && !view.listVisible && s().failed.count == 1);
+    EXPECT_EQ(seen() + std::to_string(s().failed.count), "hidden 1");
     server.SetMisbehaviour({});
     Ticks(2);  // reconnect, then a good read
-    EXPECT_EQ(companions.lookups, 3);
-
+    EXPECT_EQ(seen(), "hidden ?WendoxHC");
     standin::Land(server);
     Ticks(1);
-    EXPECT_TRUE(view.listVisible);
-    EXPECT_EQ(companions.lookups, 3);
+    EXPECT_EQ(seen(), "list ");
 
     standin::TakeOff(server);
     Ticks(1);
     companions.windows.clear();
     server.ClearWrites();
-    const std::size_t statuses = view.captions.size();
+    Log();
     const std::uint64_t t = os.nowMs + 1000;
     Ticks(1);
     EXPECT_EQ(view.closes, 1);
     EXPECT_EQ(SlewLog(server), MoveAt(t) + "\n" + MoveAt(t + 1000) + "\n" + MoveAt(t + 2000));
-    EXPECT_TRUE(server.WritesTo(simvar::ApMaster).empty());  // the tick ended at the closing
-    EXPECT_EQ(view.captions.size(), statuses);
+    EXPECT_EQ(Log(), kMoves);
 }
 
 }  // namespace

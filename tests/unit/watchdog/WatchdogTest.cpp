@@ -12,7 +12,6 @@ namespace wendox::testing {
 namespace {
 
 using namespace watchdog;
-using Start = FakeCompanions::Start;
 
 class WatchdogTest : public ::testing::Test {
 protected:
@@ -32,35 +31,27 @@ protected:
     WatchdogState w{os};
 };
 
+// The guard pauses a second before it looks for Wendox's window (its link
+// pauses on its own as it opens); handing over pauses a second between the starts.
 TEST_F(WatchdogTest, StartsAsTheGuardBesideWendoxOrHandsOverToWendoxAndAFreshWatchdog) {
-    const std::string kWendox = kWendoxProgram, kWatchdog = kWatchdogProgram;
-    const Start wendox{kWendox, ShowState::Normal}, fresh{kWatchdog, ShowState::Minimized};
-    const struct {
-        bool wendoxRunning;
-        std::set<std::string> failing;
-        Role role;
-        std::vector<Start> starts;
-        std::vector<std::uint32_t> pauses;
-        std::vector<std::string> messages;
-    } cases[] = {
-        {true, {}, Role::Guard, {}, {1000}, {}},
-        {false, {}, Role::HandedOver, {wendox, fresh}, {1000, 1000}, {}},
-        {false, {kWendox}, Role::HandedOver, {wendox}, {1000}, {kWendoxNotStarted}},
-        {false, {kWatchdog}, Role::HandedOver, {wendox, fresh}, {1000, 1000}, {kWatchdogNotStarted}},
+    const struct { bool wendoxRunning; const char* failing; Role role; std::size_t pauses; std::string log; } cases[] = {
+        {true, "", Role::Guard, 1, "?FS2002 Wendox"},
+        {false, "", Role::HandedOver, 2, "?FS2002 Wendox start \\wendox.exe start \\wendoxhc.exe min"},
+        {false, "\\wendox.exe", Role::HandedOver, 1,
+         "?FS2002 Wendox start \\wendox.exe \"Problem starting Wendox in Hardcore Mode.\""},
+        {false, "\\wendoxhc.exe", Role::HandedOver, 2,
+         "?FS2002 Wendox start \\wendox.exe start \\wendoxhc.exe min \"Problem starting Wendox Hardcore Mode process.\""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.wendoxRunning << c.failing.size() << c.messages.size());
         FakeLinkOs clock{server};
         WatchdogState copy{clock};
         FakeCompanions shell;
         if (c.wendoxRunning) shell.windows = {kWendoxCaption};
-        shell.failingStarts = c.failing;
+        shell.failingStarts = {c.failing};
         EXPECT_EQ(Form_Load(copy, shell), c.role);
-        EXPECT_EQ(shell.starts, c.starts);
-        // The guard's link pauses on its own as it opens.
+        EXPECT_EQ(shell.log, c.log);
         clock.pauses.resize(c.role == Role::Guard ? 1 : clock.pauses.size());
-        EXPECT_EQ(clock.pauses, c.pauses);
-        EXPECT_EQ(shell.messages, c.messages);
+        EXPECT_EQ(clock.pauses, std::vector<std::uint32_t>(c.pauses, 1000)) << c.log;
         EXPECT_EQ(copy.connected, c.role == Role::Guard);  // only the guard connects
         LinkClose(copy.link);
     }
@@ -74,7 +65,6 @@ TEST_F(WatchdogTest, TheGuardRemembersAnyFlightAndConnectsOnTheTickAfterTheSimul
     os.serverRunning = false;
     standin::TakeOff(server);
     ASSERT_EQ(Form_Load(w, companions), Role::Guard);
-    EXPECT_FALSE(w.connected);
     EXPECT_TRUE(Tick(w) && !w.connected);
     os.serverRunning = true;
     EXPECT_TRUE(Tick(w) && w.connected && !w.beenAirborne);  // the connecting tick read nothing
@@ -86,14 +76,10 @@ TEST_F(WatchdogTest, TheGuardRemembersAnyFlightAndConnectsOnTheTickAfterTheSimul
     }
     LinkClose(w.link);
 
-    // No answer, a refused reply, the simulator closed and started again.
-    const struct {
-        std::uint32_t failedSends;
-        std::uintptr_t answer;
-        bool restarted;
-        std::uint32_t sends;  // one exchange's, then the tick is over
-        bool connected;
-    } failures[] = {{41, 1, false, 41, true}, {0, 0, false, 1, true}, {0, 1, true, 41, false}};
+    // No answer, a refused reply, the simulator closed and started again: the sends of one exchange, then the
+    // tick is over, and whether the guard stays connected.
+    const struct { std::uint32_t failedSends; std::uintptr_t answer; bool restarted; std::uint32_t sends; bool connected; }
+        failures[] = {{41, 1, false, 41, true}, {0, 0, false, 1, true}, {0, 1, true, 41, false}};
     for (const auto& f : failures) {
         SCOPED_TRACE(::testing::Message() << f.answer << f.restarted);
         WatchdogState other{os};
@@ -117,11 +103,8 @@ TEST_F(WatchdogTest, TheGuardRemembersAnyFlightAndConnectsOnTheTickAfterTheSimul
 // the simulator running then; without a flight it is not.
 TEST_F(WatchdogTest, WendoxGoneEndsTheWatchWithTheMovesOnlyAfterAFlight) {
     enum Simulator { Running, Restarted, Absent };
-    const struct {
-        bool flown;
-        Simulator simulator;  // after the flight
-        bool byHand;          // no tick: the watchdog's window is closed
-    } cases[] = {
+    // Flown, the simulator after the flight, and closed by hand (no tick: the watchdog's window is closed).
+    const struct { bool flown; Simulator simulator; bool byHand; } cases[] = {
         {false, Running, false}, {true, Running, false}, {true, Restarted, false},
         {true, Restarted, true}, {false, Absent, false},
     };
