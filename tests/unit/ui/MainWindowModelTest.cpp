@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "engine/EngineFixture.h"
+#include "engine/NumberText.h"
 #include "support/MemoryFileStore.h"
 #include "ui/model/ComponentRows.h"
 #include "ui/model/MainWindowActions.h"
@@ -15,17 +16,18 @@ namespace {
 constexpr DialogValues kZero{0, 0, true}, kTest{100, 1, false, true}, kClear{100, 1, false, false, true};
 
 // The engine under a main window whose dialog answers are scripted (none
-// left: Cancel) and which remembers every dialog it showed.
+// left: Cancel) and which logs every dialog it shows, as
+// "<caption|starting reliability/hours>" ("|tc|" when Test and Clear are offered).
 class MainWindowModelTest : public EngineFixture, public MainWindowHost {
 protected:
-    using Shown = std::tuple<std::string, bool, float, float>;  // caption, test and clear shown, starting values
     void SetUp() override { StartUp(); }
 
     int SelectedSystem() override { return system; }
     int SelectedComponentRow() override { return row; }
     std::string ComponentRowText(int r) override { return " row" + std::to_string(r); }
     void ShowReliabilityDialog(const std::string& caption, bool testAndClear, DialogValues& values) override {
-        shown.push_back({caption, testAndClear, values.reliability, values.hours});
+        LogEvent(&log, "<" + caption + (testAndClear ? "|tc|" : "|") + SingleToText(values.reliability, '.') + "/" +
+                           SingleToText(values.hours, '.') + ">");
         if (whileOpen) whileOpen();
         values = answers.empty() ? DialogValues{} : answers.front();
         if (!answers.empty()) answers.pop_front();
@@ -34,36 +36,37 @@ protected:
         if (whileOpen) whileOpen();
         return chosenPath;
     }
+    // How many components stand at 0 % and 0 hours.
+    int Zeroed() {
+        int zeroed = 0;
+        s().catalogue.ForEach([&](int, int, auto& c) { zeroed += c.reliability == 0 && c.periodHours == 0; });
+        return zeroed;
+    }
 
     int system = 7, row = 2;  // Radio, its second component
     std::deque<DialogValues> answers;
-    std::vector<Shown> shown;
     std::optional<std::string> chosenPath;  // nothing: the user cancels
     std::function<void()> whileOpen;        // what happens while a dialog is open
     MainWindowState window;
 };
 
+// The first three components of the first system, and their rows, with either separator.
 TEST_F(MainWindowModelTest, RowsShowLampReliabilityPeriodAndFailure) {
-    // The first three components of the first system, and their rows.
-    const struct { float reliability, hours; bool failed; const char* text; Lamp lamp; const char *percent, *basedOn,
-        *failedText; } cases[] = {
-        {100, 1, true, " Airspeed", Lamp::Red, "100%", "1 hour of flight", "Yes"},
-        {99.999f, 0, false, " Altitude", Lamp::Yellow, "99.999%", "0 hours of flight", "No"},
-        {100, 0.5f, false, " Approach", Lamp::Green, "100%", "0.5 hours of flight", "Never"},
-    };
+    C({1, 2}).reliability = 99.999f, C({1, 2}).periodHours = 0;
+    C({1, 3}).periodHours = 0.5f;
+    Fail({1, 1});
     std::vector<ComponentRow> rows;
-    for (int i = 0; i < 3; ++i) {
-        C({1, i + 1}).reliability = cases[i].reliability;
-        C({1, i + 1}).periodHours = cases[i].hours;
-        if (cases[i].failed) Fail({1, i + 1});
-        ComponentRows(s().catalogue, 1, '.', rows);
-        const ComponentRow& got = rows.at(i);
-        EXPECT_EQ(std::tie(got.text, got.lamp, got.reliability, got.basedOn, got.failed),
-                  std::tie(cases[i].text, cases[i].lamp, cases[i].percent, cases[i].basedOn, cases[i].failedText));
+    std::string text;
+    for (const char separator : {'.', ','}) {
+        ComponentRows(s().catalogue, 1, separator, rows);
+        for (int i = 0; i < 3; ++i)
+            text += rows[i].text + "|" + "?GRY"[int(rows[i].lamp)] + "|" + rows[i].reliability + "|" + rows[i].basedOn +
+                    "|" + rows[i].failed + "\n";
     }
+    EXPECT_EQ(text, " Airspeed|R|100%|1 hour of flight|Yes\n Altitude|Y|99.999%|0 hours of flight|No\n"
+                    " Approach|G|100%|0.5 hours of flight|Never\n Airspeed|R|100%|1 hour of flight|Yes\n"
+                    " Altitude|Y|99,999%|0 hours of flight|No\n Approach|G|100%|0,5 hours of flight|Never\n");
     EXPECT_EQ(rows.size(), 14u);
-    ComponentRows(s().catalogue, 1, ',', rows);
-    EXPECT_EQ(rows[2].basedOn, "0,5 hours of flight");
 }
 
 // A refresh touches the list only where its rows change: a failure in
@@ -97,51 +100,48 @@ TEST_F(MainWindowModelTest, ARefreshRewritesOnlyTheRowsThatChanged) {
 // &Failure", where it starts, what Cancel (nothing) and Accept change, and
 // that Accept draws the schedules again.
 TEST_F(MainWindowModelTest, EachFormOpensAsItShouldAndAppliesItsResult) {
-    const struct { decltype(&cmdSetAllRel_Click) open; Shown shown; int changed; } forms[] = {
-        {lvwSubSystems_Click, {" Radio - row2 Reliability", true, 99.5f, 3}, 1},
-        {cmdSetSystemRel_Click, {" Radio Reliabilities", false, 42, 3}, 4},
-        {cmdSetAllRel_Click, {"All Reliabilities", false, 100, 1}, kComponentCount},
+    const struct { decltype(&cmdSetAllRel_Click) open; std::string shown; int changed; } forms[] = {
+        {lvwSubSystems_Click, "< Radio - row2 Reliability|tc|99.5/3>", 1},
+        {cmdSetSystemRel_Click, "< Radio Reliabilities|42/3>", 4},
+        {cmdSetAllRel_Click, "<All Reliabilities|100/1>", 62},
     };
     for (const auto& form : forms) {
-        SCOPED_TRACE(std::get<0>(form.shown));
         s().catalogue.ForEach([](int, int, ComponentRecord& c) { c.reliability = 42, c.periodHours = 3; });
         C({7, 2}).reliability = 99.5f;
-        const int refills = view.refills;
+        Log();
         form.open(s(), *this, window);
-        EXPECT_EQ(view.refills, refills);
         answers = {kZero};
         form.open(s(), *this, window);
-        EXPECT_EQ(shown, std::vector<Shown>(2, form.shown));
-        int changed = 0;
-        s().catalogue.ForEach([&](int, int, auto& c) { changed += c.reliability == 0 && c.periodHours == 0; });
-        EXPECT_EQ(changed, form.changed);
+        EXPECT_EQ(Log(), form.shown + " " + form.shown + " refill");  // Cancel, then Accept
+        EXPECT_EQ(Zeroed(), form.changed);
         EXPECT_EQ(C({7, 2}).bandHigh - C({7, 2}).bandLow, 100000);
-        shown.clear();
     }
     EXPECT_EQ(window.selectedRow, 2);
 }
 
+// Test Failure fails the component once, even with the failure limit reached;
+// clearing one failure redraws no schedule. Without the link it is refused.
 TEST_F(MainWindowModelTest, EnterSpaceOrAClickOnARowOpenTheComponentFormWhoseTestFailureNeedsTheLink) {
     answers = {kTest, kTest, kClear};
-    s().settings.maxFailures = 1;  // reached, but the pilot's own failure is not held back
+    s().settings.maxFailures = 1;
     Fail(kAileron);
-    lvwSubSystems_KeyPress(s(), *this, window, 'a');
-    EXPECT_TRUE(shown.empty());
-    lvwSubSystems_KeyPress(s(), *this, window, 13);
-    lvwSubSystems_KeyPress(s(), *this, window, 32);
-    EXPECT_EQ(s().failed.count, 2);  // failed already: no second entry
-    EXPECT_TRUE(C({7, 2}).failed);
     C(kApMaster).scheduledRoll = 777;
+    Log();
+    for (const int key : {int('a'), 13, 32}) lvwSubSystems_KeyPress(s(), *this, window, key);
+    EXPECT_EQ(s().failed.count, 2);
     lvwSubSystems_Click(s(), *this, window);
+    const std::string dialog = "< Radio - row2 Reliability|tc|100/1>";
+    EXPECT_EQ(Log(), dialog + " refill " + dialog + " refill " + dialog + " 0B68/1=0 refill");
     EXPECT_EQ(s().failed.count, 1);
-    EXPECT_EQ(C(kApMaster).scheduledRoll, 777);  // clearing one failure redraws no schedule
+    EXPECT_EQ(C(kApMaster).scheduledRoll, 777);
 
     s().connected = false;
     answers = {kTest};
     lvwSubSystems_Click(s(), *this, window);
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(std::tie(desktop.messages[0].text, desktop.messages[0].exclamation),
-              std::make_tuple(std::string(kNotConnectedMessage), false));
+              std::make_tuple(std::string("You'll need to have Flight Simulator 2002 running first and you'll also need the "
+                                          "fsuipc module installed."), false));
 }
 
 // Under the in-flight lock no handler but saving opens its dialog (the list is
@@ -154,31 +154,25 @@ TEST_F(MainWindowModelTest, TheInFlightLockOpensNoDialogAndADialogClosedAfterTak
     chosenPath = "C:\\A.wdp";
     s().settings.hardcoreMode = s().airborne = true;
     Fail({7, 2});
-    desktop.played.clear();  // the connection's sound
     const auto open = [](EngineState& e, MainWindowHost& h, MainWindowState&) { cmdOpen_Click(e, h); };
-    const struct { decltype(&cmdSetAllRel_Click) open; DialogValues answer; } cases[] = {
-        {lvwSubSystems_Click, kZero}, {lvwSubSystems_Click, kClear}, {cmdSetSystemRel_Click, kZero},
-        {cmdSetAllRel_Click, kZero}, {open, {}},
+    const struct { decltype(&cmdSetAllRel_Click) open; DialogValues answer; std::string shown; } cases[] = {
+        {lvwSubSystems_Click, kZero, "< Radio - row2 Reliability|tc|100/1>"},
+        {lvwSubSystems_Click, kClear, "< Radio - row2 Reliability|tc|100/1>"},
+        {cmdSetSystemRel_Click, kZero, "< Radio Reliabilities|100/1>"}, {cmdSetAllRel_Click, kZero, "<All Reliabilities|100/1>"},
+        {open, {}, ""},
     };
     for (const auto& c : cases) {
-        const std::size_t opened = shown.size();
+        Log();
         c.open(s(), *this, window);  // airborne already: nothing opens
-        EXPECT_EQ(shown.size(), opened);
         s().airborne = false;
         whileOpen = [&] { s().airborne = true; };
         answers = {c.answer};
-        const int refills = view.refills;
         c.open(s(), *this, window);
-        EXPECT_EQ(shown.size(), opened + (c.answer.accepted || c.answer.clear ? 1u : 0u));
-        EXPECT_EQ(view.refills, refills);
+        EXPECT_EQ(Log(), c.shown);
         whileOpen = nullptr;
     }
-    int changed = 0;
-    s().catalogue.ForEach([&](int, int, auto& c) { changed += c.reliability == 0 || c.periodHours == 0; });
-    EXPECT_EQ(changed, 0);
-    EXPECT_TRUE(C({7, 2}).failed);
-    EXPECT_TRUE(s().settings.lastProfile.empty());
-    EXPECT_TRUE(desktop.messages.empty() && desktop.played.empty());
+    EXPECT_EQ(Zeroed() + (C({1, 1}).reliability == 0), 0);
+    EXPECT_TRUE(C({7, 2}).failed && s().settings.lastProfile.empty() && desktop.messages.empty());
     chosenPath = "C:\\B.wdp";  // saving goes on under the lock, to the path chosen
     cmdSaveAs_Click(s(), *this);
     EXPECT_TRUE(files.files["C:\\B.wdp"].starts_with("1#1#100#1\r\n") && s().settings.lastProfile == "C:\\B.wdp");
