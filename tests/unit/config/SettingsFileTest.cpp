@@ -63,8 +63,7 @@ TEST(SettingsFileTest, SavedLinesFollowTheKeyOrderUnderTheirConditionsAndReadBac
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         MemoryFileStore files;
-        const SettingsFileState unreadable{.loaded = c.saved, .unreadable = true};
-        EXPECT_TRUE(SaveSettings(kPath, files, c.saved, unreadable));
+        EXPECT_TRUE(SaveSettings(kPath, files, c.saved, {.loaded = c.saved, .unreadable = true}));
         EXPECT_TRUE(files.files.empty());
         EXPECT_TRUE(SaveSettings(kPath, files, c.saved, {.loaded = c.saved}));
         EXPECT_EQ(files.files[kPath], c.text);
@@ -75,20 +74,7 @@ TEST(SettingsFileTest, SavedLinesFollowTheKeyOrderUnderTheirConditionsAndReadBac
         files.files.clear();
         EXPECT_TRUE(SaveSettings(kPath, files, c.saved, {.loaded = {.lastProfile = "C:\\old.wdp"}, .unreadable = true}));
         EXPECT_EQ(files.files[kPath], c.text);
-        files.writesFail = true;
-        EXPECT_FALSE(SaveSettings(kPath, files, c.saved, {}));
     }
-}
-
-// No file, or a line too long to take: the lines before it stay in force.
-TEST(SettingsFileTest, AFileThatCannotBeReadToItsEndFallsShort) {
-    MemoryFileStore files;
-    FakeWatchdog watchdog;
-    Settings settings;
-    EXPECT_EQ(LoadSettings(kPath, files, settings, watchdog), SettingsLoad::FellShort);
-    files.files[kPath] = "STATUS_HK=83\nLASTPROFILE=" + std::string(kMaxLineLength, 'x') + "\nDISPLAYUPDATE=YES";
-    EXPECT_EQ(LoadSettings(kPath, files, settings, watchdog), SettingsLoad::FellShort);
-    EXPECT_EQ(settings, Settings{.statusHotKey = 83});
 }
 
 }  // namespace
