@@ -98,22 +98,29 @@ TEST_F(MainWindowModelTest, ARefreshRewritesOnlyTheRowsThatChanged) {
 
 // Each form: its caption, whether it offers "&Test Failure" and "Clear
 // &Failure", where it starts, what Cancel (nothing) and Accept change, and
-// that Accept draws the schedules again.
-TEST_F(MainWindowModelTest, EachFormOpensAsItShouldAndAppliesItsResult) {
+// that Accept draws the schedules again. Under the in-flight lock none opens
+// (the list is hidden then), and one opened on the ground and closed after
+// take-off applies nothing of what was chosen in it, silently.
+TEST_F(MainWindowModelTest, EachFormOpensAsItShouldAndAppliesItsResultOnlyOnTheGround) {
     const struct { decltype(&cmdSetAllRel_Click) open; std::string shown; int changed; } forms[] = {
         {lvwSubSystems_Click, "< Radio - row2 Reliability|tc|99.5/3>", 1},
         {cmdSetSystemRel_Click, "< Radio Reliabilities|42/3>", 4},
         {cmdSetAllRel_Click, "<All Reliabilities|100/1>", 62},
     };
     for (const auto& form : forms) {
-        s().catalogue.ForEach([](int, int, ComponentRecord& c) { c.reliability = 42, c.periodHours = 3; });
-        C({7, 2}).reliability = 99.5f;
-        Log();
-        form.open(s(), *this, window);
-        answers = {kZero};
-        form.open(s(), *this, window);
-        EXPECT_EQ(Log(), form.shown + " " + form.shown + " refill");  // Cancel, then Accept
-        EXPECT_EQ(Zeroed(), form.changed);
+        for (const bool locked : {false, true}) {
+            s().catalogue.ForEach([](int, int, ComponentRecord& c) { c.reliability = 42, c.periodHours = 3; });
+            C({7, 2}).reliability = 99.5f;
+            s().settings.hardcoreMode = s().airborne = locked;
+            Log();
+            form.open(s(), *this, window);  // Cancel, or nothing under the lock
+            s().airborne = false;
+            whileOpen = [&] { s().airborne = locked; };
+            answers = {kZero};
+            form.open(s(), *this, window);
+            EXPECT_EQ(Log(), locked ? form.shown : form.shown + " " + form.shown + " refill") << locked;
+            EXPECT_EQ(Zeroed(), locked ? 0 : form.changed);
+        }
         EXPECT_EQ(C({7, 2}).bandHigh - C({7, 2}).bandLow, 100000);
     }
     EXPECT_EQ(window.selectedRow, 2);
@@ -144,38 +151,29 @@ TEST_F(MainWindowModelTest, EnterSpaceOrAClickOnARowOpenTheComponentFormWhoseTes
                                           "fsuipc module installed."), false));
 }
 
-// Under the in-flight lock no handler but saving opens its dialog (the list is
-// hidden then), and a dialog opened on the ground and closed after take-off
-// applies nothing of what was chosen in it, silently.
-TEST_F(MainWindowModelTest, TheInFlightLockOpensNoDialogAndADialogClosedAfterTakeOffAppliesNothing) {
+// Under the in-flight lock no failure is cleared and no profile opened,
+// also from a dialog opened on the ground; saving goes on, to the path chosen.
+TEST_F(MainWindowModelTest, UnderTheInFlightLockOnlySavingGoesOn) {
     MemoryFileStore files;
     s().files = &files;
     files.files["C:\\A.wdp"] = "1#1#0#0\r\n";
     chosenPath = "C:\\A.wdp";
-    s().settings.hardcoreMode = s().airborne = true;
+    s().settings.hardcoreMode = true;
     Fail({7, 2});
-    const auto open = [](EngineState& e, MainWindowHost& h, MainWindowState&) { cmdOpen_Click(e, h); };
-    const struct { decltype(&cmdSetAllRel_Click) open; DialogValues answer; std::string shown; } cases[] = {
-        {lvwSubSystems_Click, kZero, "< Radio - row2 Reliability|tc|100/1>"},
-        {lvwSubSystems_Click, kClear, "< Radio - row2 Reliability|tc|100/1>"},
-        {cmdSetSystemRel_Click, kZero, "< Radio Reliabilities|100/1>"}, {cmdSetAllRel_Click, kZero, "<All Reliabilities|100/1>"},
-        {open, {}, ""},
-    };
-    for (const auto& c : cases) {
-        Log();
-        c.open(s(), *this, window);  // airborne already: nothing opens
-        s().airborne = false;
-        whileOpen = [&] { s().airborne = true; };
-        answers = {c.answer};
-        c.open(s(), *this, window);
-        EXPECT_EQ(Log(), c.shown);
-        whileOpen = nullptr;
+    Log();
+    whileOpen = [&] { s().airborne = true; };
+    for (const bool airborne : {true, false}) {
+        s().airborne = airborne;
+        answers = {kClear};
+        lvwSubSystems_Click(s(), *this, window);
+        cmdOpen_Click(s(), *this);
     }
-    EXPECT_EQ(Zeroed(), 0);
-    EXPECT_TRUE(C({7, 2}).failed && s().settings.lastProfile.empty() && desktop.messages.empty());
-    chosenPath = "C:\\B.wdp";  // saving goes on under the lock, to the path chosen
+    EXPECT_EQ(Log(), "< Radio - row2 Reliability|tc|100/1>");
+    EXPECT_TRUE(C({7, 2}).failed && Zeroed() == 0 && s().settings.lastProfile.empty() && desktop.messages.empty());
+    chosenPath = "C:\\B.wdp";
     cmdSaveAs_Click(s(), *this);
     EXPECT_TRUE(files.files["C:\\B.wdp"].starts_with("1#1#100#1\r\n") && s().settings.lastProfile == "C:\\B.wdp");
+    whileOpen = nullptr;
     s().airborne = false;  // on the ground a profile opens from the path chosen
     chosenPath = "C:\\A.wdp";
     cmdOpen_Click(s(), *this);
