@@ -68,11 +68,12 @@ TEST(ProfileTest, LinesTakeEffectAsTheirTextsReadUntilABadLine) {
                          "1#7#12.3456789#0.10";                     // a last line without its end
     Catalogue catalogue = Away();
     EXPECT_TRUE(ReadProfile(kPath, files, catalogue, '.'));
-    EXPECT_EQ(Changed(catalogue), "1#2#99.5#10 1#3#42#5 1#4#50#3 1#5#0#2 1#6#100#999 1#7#12.34568#0.1 2#1#11#1 4#1#44#0 ");
+    EXPECT_EQ(Changed(catalogue),
+              "1#2#99.5#10 1#3#42#5 1#4#50#3 1#5#0#2 1#6#100#999 1#7#12.34568#0.1 2#1#11#1 4#1#44#0 ");
 
     const std::pair<char, std::string> cases[] = {
         {'.', ""}, {'.', "1#1#50"}, {'.', "1##50#1"}, {'.', "1#1#50#1#2"},      // a field missing, or one too many
-        {'.', "0#1#50#1"}, {'.', "1#0#50#1"}, {'.', "1#16#50#1"}, {'.', "9#1#50#1000"},            // outside the table, yet not skipped
+        {'.', "0#1#50#1"}, {'.', "1#0#50#1"}, {'.', "1#16#50#1"}, {'.', "9#1#50#1000"},  // outside the table, not skipped
         {'.', "1#1#5x#1"}, {'.', "1#1#1e39#1"}, {'.', "1#-99999999999#150#1"},  // not a number, or a huge one
         {'.', std::string(kMaxLineLength + 1, '1')}, {',', "1#2#99.5#1"},  // too long; a point where the comma belongs
     };
