@@ -22,8 +22,8 @@ class MainWindowModelTest : public EngineFixture, public MainWindowHost {
 protected:
     void SetUp() override { StartUp(); }
 
-    int SelectedSystem() override { return system; }
-    int SelectedComponentRow() override { return row; }
+    int SelectedSystem() override { return 7; }        // Radio,
+    int SelectedComponentRow() override { return 2; }  // its second component
     std::string ComponentRowText(int r) override { return " row" + std::to_string(r); }
     void ShowReliabilityDialog(const std::string& caption, bool testAndClear, DialogValues& values) override {
         LogEvent(&log, "<" + caption + (testAndClear ? "|tc|" : "|") + SingleToText(values.reliability, '.') + "/" +
@@ -43,7 +43,6 @@ protected:
         return zeroed;
     }
 
-    int system = 7, row = 2;  // Radio, its second component
     std::deque<DialogValues> answers;
     std::optional<std::string> chosenPath;  // nothing: the user cancels
     std::function<void()> whileOpen;        // what happens while a dialog is open
