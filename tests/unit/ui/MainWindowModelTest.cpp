@@ -163,6 +163,7 @@ TEST_F(MainWindowModelTest, UnderTheInFlightLockOnlySavingGoesOn) {
         s().airborne = airborne;
         answers = {kClear};
         lvwSubSystems_Click(s(), *this, window);
+        s().airborne = airborne;
         cmdOpen_Click(s(), *this);
     }
     EXPECT_EQ(Log(), "< Radio - row2 Reliability|tc|100/1>");
