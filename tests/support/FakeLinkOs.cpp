@@ -36,7 +36,6 @@ bool FakeLinkOs::SendMessageTimed(OsHandle window, std::uint32_t message, std::u
         --failedSends;
     } else if (message == kMessage && wParam == kAtom && atoms_ > 0 && mappings_ > 0 &&
                atomName_ == mappingName && lParam == 0 && flags == kSendFlagBlock && timeoutMs == kSendTimeoutMs) {
-        lastBlockSent = block_;
         const std::size_t before = server_.WriteCount();
         answer = server_.ProcessBlock(block_.data(), kBlockSize, nowMs);
         if (log != nullptr) {

@@ -36,7 +36,6 @@ public:
     std::uint64_t nowMs = 0;  // advanced by pauses and by sends that time out
     std::vector<std::uint32_t> pauses;
     std::string mappingName;                  // of the last mapping created
-    std::vector<std::uint8_t> lastBlockSent;  // the block as the server received it
     std::string* log = nullptr;  // each write the server stored: "07BC/4=0", a text as 3380="..."
     int Held() const { return atoms_ + mappings_ + views_; }
 

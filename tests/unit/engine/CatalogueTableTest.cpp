@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "engine/EngineFixture.h"
-#include "engine/Schedule.h"
 
 namespace wendox::testing {
 namespace {

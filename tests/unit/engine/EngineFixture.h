@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Failures.h"
+#include "engine/Schedule.h"
 #include "monitor/FlightMonitor.h"
 #include "standin/core/FlightModel.h"
 #include "support/FakeCompanions.h"

@@ -1,23 +1,16 @@
-#include <set>
-
 #include "engine/EngineFixture.h"
 
 namespace wendox::testing {
 namespace {
 
-class FailuresTest : public EngineFixture {
-protected:
-    void SetUp() override {
-        StartUp();
-        Log();
-    }
-};
+using FailuresTest = EngineFixture;
 
 // Each control owns a bit of the disconnect byte and each engine a bit of
 // the engine flag byte; every pass writes the bits of all in force. A
 // disconnect bit is dropped by the next pass (and the byte no longer written
 // once none is held), an engine's bit at once by writing 0.
 TEST_F(FailuresTest, SharedBytesCarryEveryFailureInForce) {
+    StartUp();
     const Id pairs[4][2] = {{kAileron, kEngine1Fail}, {kElevator, kEngine2Fail}, {kRudder, kEngine3Fail},
                             {kThrottle, kEngine4Fail}};
     std::string bytes;  // "disconnect/engines" after each step
@@ -40,6 +33,7 @@ TEST_F(FailuresTest, SharedBytesCarryEveryFailureInForce) {
 
 // A pass that cannot queue the stall leaves it, and its 30 passes, to the next.
 TEST_F(FailuresTest, EngineStallIsWrittenOnceAndGoneOnTheThirtyFirstPassAfterIt) {
+    StartUp();
     Fail(kEngine2Stall);
     LinkClose(s().link);
     ApplyFailures(s());
@@ -58,20 +52,21 @@ TEST_F(FailuresTest, EngineStallIsWrittenOnceAndGoneOnTheThirtyFirstPassAfterIt)
 // amount foreseen exactly). Each later pass takes it from the tank, down to
 // 0, and holds it there; only a tank read as empty ends a leak at its start.
 TEST_F(FailuresTest, LeakDrawsItsAmountThenDrainsTheTankToZeroAndHoldsItThere) {
-    std::set<std::int32_t> edges;
+    StartUp();
+    int edges = 0;  // bit 1: a draw of 80 seen, bit 2: of 81
     std::int32_t amount = 0;
-    while (edges.size() < 2) {
+    while (edges != 3) {
         RandomGenerator next = s().random;  // the pass's draws, foreseen
-        const float clock = desktop.clockSeconds;
-        const std::int32_t chance = next.Number(100, 1, clock);
-        amount = chance > 80 ? next.Number(50000, 5000, clock) : next.Number(10000, 5000, clock);
-        if (chance == 80 || chance == 81) edges.insert(chance);
+        const std::int32_t chance = next.Number(100, 1, desktop.clockSeconds);
+        amount = next.Number(chance > 80 ? 50000 : 10000, 5000, desktop.clockSeconds);
+        if (chance == 80 || chance == 81) edges |= chance - 79;
         ClearFailure(s(), kTankLeft.system, kTankLeft.component);
         Fail(kTankLeft);
         ApplyFailures(s());
         ASSERT_EQ(s().failed.entries[0].counter, amount) << chance;
     }
     server.SetValue({0x0B7C, 4}, 100000);
+    Log();
     ApplyFailures(s());
     server.SetValue({0x0B7C, 4}, amount / 2);
     ApplyFailures(s());
@@ -93,6 +88,8 @@ TEST_F(FailuresTest, LeakDrawsItsAmountThenDrainsTheTankToZeroAndHoldsItThere) {
 // refusal under the in-flight lock shows in FlightMonitorTest: a lost link
 // clears all, but not under the lock.)
 TEST_F(FailuresTest, ClearingOneOrAll) {
+    StartUp();
+    Log();
     for (Id id : {kApMaster, kRudder, kTransponder}) Fail(id);
     ClearFailure(s(), kRudder.system, kRudder.component);
     ASSERT_EQ(s().failed.count, 2);
