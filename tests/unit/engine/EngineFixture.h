@@ -50,7 +50,6 @@ protected:
     }
     // The events since the last call.
     std::string Log() { return std::exchange(log, {}); }
-    const std::string& Status() const { return state.lastStatusText; }
 
     std::string log;
     standin::ServerCore server;

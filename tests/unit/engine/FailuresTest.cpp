@@ -19,13 +19,13 @@ TEST_F(FailuresTest, SharedBytesCarryEveryFailureInForce) {
     };
     for (const auto& pair : pairs) {
         for (Id id : pair) Fail(id);
-        ApplyFailures(s());
+        ApplyFailures(state);
         note();
     }
     for (const auto& pair : pairs) {
-        for (Id id : pair) ClearFailure(s(), id.system, id.component);
+        for (Id id : pair) ClearFailure(state, id.system, id.component);
         note();
-        ApplyFailures(s());
+        ApplyFailures(state);
         note();
     }
     EXPECT_EQ(bytes, "2/1 3/3 7/7 15/15 15/0 13/14 13/0 12/12 12/0 8/8 8/0 8/0 ");
@@ -35,16 +35,16 @@ TEST_F(FailuresTest, SharedBytesCarryEveryFailureInForce) {
 TEST_F(FailuresTest, EngineStallIsWrittenOnceAndGoneOnTheThirtyFirstPassAfterIt) {
     StartUp();
     Fail(kEngine2Stall);
-    LinkClose(s().link);
-    ApplyFailures(s());
-    s().connected = false;
-    Connect(s(), true);
+    LinkClose(state.link);
+    ApplyFailures(state);
+    state.connected = false;
+    Connect(state, true);
     Log();
-    for (int pass = 1; pass <= 30; ++pass) ApplyFailures(s());
+    for (int pass = 1; pass <= 30; ++pass) ApplyFailures(state);
     EXPECT_EQ(Log(), "0928/2=0");
     ASSERT_TRUE(C(kEngine2Stall).failed);
-    ApplyFailures(s());
-    EXPECT_EQ(s().failed.count, 0);
+    ApplyFailures(state);
+    EXPECT_EQ(state.failed.count, 0);
 }
 
 // The first pass draws the amount: from 5000 to 10000, but from 5000 to
@@ -56,30 +56,30 @@ TEST_F(FailuresTest, LeakDrawsItsAmountThenDrainsTheTankToZeroAndHoldsItThere) {
     int edges = 0;  // bit 1: a draw of 80 seen, bit 2: of 81
     std::int32_t amount = 0;
     while (edges != 3) {
-        RandomGenerator next = s().random;  // the pass's draws, foreseen
+        RandomGenerator next = state.random;  // the pass's draws, foreseen
         const std::int32_t chance = next.Number(100, 1, desktop.clockSeconds);
         amount = next.Number(chance > 80 ? 50000 : 10000, 5000, desktop.clockSeconds);
         if (chance == 80 || chance == 81) edges |= chance - 79;
-        ClearFailure(s(), kTankLeft.system, kTankLeft.component);
+        ClearFailure(state, kTankLeft.system, kTankLeft.component);
         Fail(kTankLeft);
-        ApplyFailures(s());
-        ASSERT_EQ(s().failed.entries[0].counter, amount) << chance;
+        ApplyFailures(state);
+        ASSERT_EQ(state.failed.entries[0].counter, amount) << chance;
     }
     server.SetValue({0x0B7C, 4}, 100000);
     Log();
-    ApplyFailures(s());
+    ApplyFailures(state);
     server.SetValue({0x0B7C, 4}, amount / 2);
-    ApplyFailures(s());
-    ApplyFailures(s());
+    ApplyFailures(state);
+    ApplyFailures(state);
     EXPECT_EQ(Log(), "0B7C/4=" + std::to_string(100000 - amount) + " 0B7C/4=0 0B7C/4=0");
     EXPECT_TRUE(C(kTankLeft).failed);
 
     Fail(kTankCenter);  // the stand-in's centre tank is empty
     server.SetMisbehaviour({.answer = 0});
-    ApplyFailures(s());
+    ApplyFailures(state);
     EXPECT_TRUE(C(kTankCenter).failed);
     server.SetMisbehaviour({});
-    ApplyFailures(s());
+    ApplyFailures(state);
     EXPECT_FALSE(C(kTankCenter).failed);
 }
 
@@ -91,18 +91,18 @@ TEST_F(FailuresTest, ClearingOneOrAll) {
     StartUp();
     Log();
     for (Id id : {kApMaster, kRudder, kTransponder}) Fail(id);
-    ClearFailure(s(), kRudder.system, kRudder.component);
-    ASSERT_EQ(s().failed.count, 2);
-    EXPECT_EQ(s().failed.entries[1].system, kTransponder.system);
+    ClearFailure(state, kRudder.system, kRudder.component);
+    ASSERT_EQ(state.failed.count, 2);
+    EXPECT_EQ(state.failed.entries[1].system, kTransponder.system);
     EXPECT_FALSE(C(kRudder).failed);
 
     C(kApMaster).reliability = 50;
-    ClearAllFailures(s(), true);
-    EXPECT_EQ(s().failed.count, 0);
+    ClearAllFailures(state, true);
+    EXPECT_EQ(state.failed.count, 0);
     EXPECT_EQ(C(kApMaster).bandHigh - C(kApMaster).bandLow, 50000);
-    ClearAllFailures(s(), false);  // nothing to clear
+    ClearAllFailures(state, false);  // nothing to clear
     Fail(kApMaster);
-    ClearAllFailures(s(), false);
+    ClearAllFailures(state, false);
     EXPECT_EQ(Log(), "0B6F/1=0 refill refill \\sound_ok.wav");
 }
 

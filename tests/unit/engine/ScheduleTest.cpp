@@ -20,7 +20,7 @@ TEST_F(ScheduleTest, BandsHaveTheirWidthInsideTheDrawRangeAndPeriodsEndWhenTheir
          {std::pair{100.0f, 0}, {99.0f, 1000}, {99.9f, 100}, {99.99f, 10}, {0.0f, 100000}}) {
         ap.reliability = reliability;
         for (int round = 0; round < 50; ++round) {
-            ScheduleAllPeriods(s());
+            ScheduleAllPeriods(state);
             ASSERT_EQ(ap.bandHigh - ap.bandLow, width) << reliability;
             ASSERT_TRUE(ap.bandLow >= 0 && ap.bandHigh <= 100000) << ap.bandLow << " " << ap.bandHigh;
             ASSERT_TRUE(ap.scheduledRoll >= 1 && ap.scheduledRoll <= 180 && ap.rollCount == 7) << ap.scheduledRoll;
@@ -32,7 +32,7 @@ TEST_F(ScheduleTest, BandsHaveTheirWidthInsideTheDrawRangeAndPeriodsEndWhenTheir
         ap.periodHours = hours;
         ap.rollCount = 0;
         int roll = 0;
-        do FailureRoll(s());
+        do FailureRoll(state);
         while (++roll < 400 && ap.rollCount != 0);
         EXPECT_EQ(roll, last) << hours;
         EXPECT_LE(ap.scheduledRoll, rolls);
@@ -51,15 +51,15 @@ TEST_F(ScheduleTest, TheRollFailsOnDrawsFromTheBandsLowEndToJustBelowItsHighEndB
          {std::tuple{0, 1, 0, 0, true}, {-1, 0, 0, 0, false}, {1, 2, 0, 0, false}, {0, 1, 0, 3, true},
           {0, 1, 2, 1, true}, {0, 1, 2, 2, false}}) {
         ap.scheduledRoll = ap.rollCount + 1;  // the next roll draws
-        s().settings.maxFailures = limit;
+        state.settings.maxFailures = limit;
         for (int component = 1; component <= inForce; ++component) Fail({kAileron.system, component});
-        const std::int32_t r = RandomGenerator(s().random).Number(kRollDrawMax, 0, desktop.clockSeconds);  // foreseen
+        const std::int32_t r = RandomGenerator(state.random).Number(kRollDrawMax, 0, desktop.clockSeconds);  // foreseen
         ap.bandLow = r + low;
         ap.bandHigh = r + high;
-        FailureRoll(s());
+        FailureRoll(state);
         EXPECT_EQ(std::pair(ap.failed, ap.rollCount), std::pair(fails, ap.scheduledRoll))
             << low << high << limit << inForce;
-        ClearAllFailures(s(), true);
+        ClearAllFailures(state, true);
     }
 }
 
