@@ -10,8 +10,7 @@ namespace {
 // its engine.
 struct Row {
     int system, component;
-    std::string shown;
-    std::string write;
+    std::string shown, write;
     int rule, engine;
 };
 const Row kRows[] = {

@@ -134,7 +134,6 @@ TEST_F(FlightMonitorTest, StatusListsFailuresNewestFirstAndGoesToTheSimulatorWhe
     }
     state.settings.displayUpdate = true;
     Fail(kApMaster);
-    Log();
     Ticks(2);
     const std::string failed = "Operational.  1 failures... AP(Master)", hardcore = "Operational. Hardcore Mode.";
     // Shown in the window, and sent to the simulator's message line for five seconds.
