@@ -43,33 +43,32 @@ TEST(LinkOpenResultTest, EachOutcomeHasItsCodeAndLeavesNothingHeld) {
         const char* what;
         R expected;
         std::uint32_t sends;
+        standin::Misbehaviour sim = {};
         Step failing = Step::None;
         std::uint32_t serverVersion = 0x34000000, simVersion = 0xFADE0006;  // at 0x3304 and 0x3308
         std::int32_t requested = 0;
-        standin::Misbehaviour sim = {};
         bool running = true, mappingExists = false;
     };
     const Case cases[] = {
         {.what = "no server", .expected = R::ServerNotFound, .sends = 0, .running = false},
-        {"registration", R::MessageNotRegistered, 0, Step::Register},
-        {"atom", R::AtomFailed, 0, Step::Atom},
-        {"mapping", R::MappingFailed, 0, Step::Mapping},
+        {"registration", R::MessageNotRegistered, 0, {}, Step::Register},
+        {"atom", R::AtomFailed, 0, {}, Step::Atom},
+        {"mapping", R::MappingFailed, 0, {}, Step::Mapping},
         {.what = "mapping of our name exists", .expected = R::MappingFailed, .sends = 0, .mappingExists = true},
-        {"view", R::ViewFailed, 0, Step::View},
-        {"server one below", R::ServerVersionRejected, 1, Step::None, 0x19980004},
-        {"server negative", R::ServerVersionRejected, 1, Step::None, 0x90000000},
-        {.what = "old server by fallback class", .expected = R::FallbackVersionRejected, .sends = 1,
-         .serverVersion = 0x19980004, .sim = {.fallbackClassOnly = true}},
-        {"no 0xFADE mark", R::ServerVersionRejected, 1, Step::None, 0x34000000, 0xFADF0006},
-        {"server stays 0", R::ServerVersionRejected, 5, Step::None, 0},
-        {"sim stays 0", R::ServerVersionRejected, 5, Step::None, 0x34000000, 0},
-        {"other sim", R::SimVersionMismatch, 1, Step::None, 0x34000000, 0xFADE0006, 7},
-        {.what = "no answer", .expected = R::SendTimedOut, .sends = 41, .sim = {.noAnswer = true}},
-        {.what = "rejected reply", .expected = R::ReplyRejected, .sends = 1, .sim = {.answer = 0}},
-        {"lowest server", R::Ok, 1, Step::None, 0x19980005},
-        {.what = "fallback class", .expected = R::Ok, .sends = 1, .sim = {.fallbackClassOnly = true}},
-        {"0 takes any sim", R::Ok, 1, Step::None, 0x34000000, 0xFADE0009, 0},
-        {"requested sim", R::Ok, 1, Step::None, 0x34000000, 0xFADE0006, 6},
+        {"view", R::ViewFailed, 0, {}, Step::View},
+        {"server one below", R::ServerVersionRejected, 1, {}, Step::None, 0x19980004},
+        {"server negative", R::ServerVersionRejected, 1, {}, Step::None, 0x90000000},
+        {"old server, fallback", R::FallbackVersionRejected, 1, {.fallbackClassOnly = true}, Step::None, 0x19980004},
+        {"no 0xFADE mark", R::ServerVersionRejected, 1, {}, Step::None, 0x34000000, 0xFADF0006},
+        {"server stays 0", R::ServerVersionRejected, 5, {}, Step::None, 0},
+        {"sim stays 0", R::ServerVersionRejected, 5, {}, Step::None, 0x34000000, 0},
+        {"other sim", R::SimVersionMismatch, 1, {}, Step::None, 0x34000000, 0xFADE0006, 7},
+        {"no answer", R::SendTimedOut, 41, {.noAnswer = true}},
+        {"rejected reply", R::ReplyRejected, 1, {.answer = 0}},
+        {"lowest server", R::Ok, 1, {}, Step::None, 0x19980005},
+        {"fallback class", R::Ok, 1, {.fallbackClassOnly = true}},
+        {"0 takes any sim", R::Ok, 1, {}, Step::None, 0x34000000, 0xFADE0009, 0},
+        {"requested sim", R::Ok, 1, {}, Step::None, 0x34000000, 0xFADE0006, 6},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
