@@ -93,13 +93,11 @@ TEST_F(FailuresTest, ClearingOneOrAll) {
     for (Id id : {kApMaster, kRudder, kTransponder}) Fail(id);
     ClearFailure(state, kRudder.system, kRudder.component);
     ASSERT_EQ(state.failed.count, 2);
-    EXPECT_EQ(state.failed.entries[1].system, kTransponder.system);
-    EXPECT_FALSE(C(kRudder).failed);
+    EXPECT_TRUE(state.failed.entries[1].system == kTransponder.system && !C(kRudder).failed);
 
     C(kApMaster).reliability = 50;
     ClearAllFailures(state, true);
-    EXPECT_EQ(state.failed.count, 0);
-    EXPECT_EQ(C(kApMaster).bandHigh - C(kApMaster).bandLow, 50000);
+    EXPECT_EQ(std::pair(state.failed.count, C(kApMaster).bandHigh - C(kApMaster).bandLow), std::pair(0, 50000));
     ClearAllFailures(state, false);  // nothing to clear
     Fail(kApMaster);
     ClearAllFailures(state, false);

@@ -11,7 +11,7 @@ using ScheduleTest = EngineFixture;
 // 100000; the period under way goes on. A period ends on the roll whose
 // count / 360 reaches its hours: exactly on the 180th for half an hour; for
 // 0.1 hours on the 37th, as 36 / 360 < 0.1f.
-TEST_F(ScheduleTest, BandsHaveTheirWidthInsideTheDrawRangeAndPeriodsEndWhenTheirRollsReachTheirHours) {
+TEST_F(ScheduleTest, BandsPeriodsAndTheRollThatFailsOnDrawsFromTheBandsLowEndToJustBelowItsHighEnd) {
     StartUp();
     ComponentRecord& ap = C(kApMaster);
     ap.periodHours = 0.5f;
@@ -37,19 +37,16 @@ TEST_F(ScheduleTest, BandsHaveTheirWidthInsideTheDrawRangeAndPeriodsEndWhenTheir
         EXPECT_EQ(roll, last) << hours;
         EXPECT_LE(ap.scheduledRoll, rolls);
     }
-}
 
-// The component fails on its scheduled roll when the draw r has BandLow <= r
-// < BandHigh, unless the failures already in force reach the pilot's limit;
-// either way its test for the period is spent.
-TEST_F(ScheduleTest, TheRollFailsOnDrawsFromTheBandsLowEndToJustBelowItsHighEndBelowTheLimit) {
-    StartUp();
-    ComponentRecord& ap = C(kApMaster);
+    // The component fails on its scheduled roll when the draw r has BandLow <=
+    // r < BandHigh, unless the failures already in force reach the pilot's
+    // limit; either way its test for the period is spent.
     ap.reliability = 50;
     // The band's ends less the draw, the limit (0: none), the failures in force, and whether it fails.
     for (const auto& [low, high, limit, inForce, fails] :
          {std::tuple{0, 1, 0, 0, true}, {-1, 0, 0, 0, false}, {1, 2, 0, 0, false}, {0, 1, 0, 3, true},
           {0, 1, 2, 1, true}, {0, 1, 2, 2, false}}) {
+        ClearAllFailures(state, true);
         ap.scheduledRoll = ap.rollCount + 1;  // the next roll draws
         state.settings.maxFailures = limit;
         for (int component = 1; component <= inForce; ++component) Fail({kAileron.system, component});
@@ -59,7 +56,6 @@ TEST_F(ScheduleTest, TheRollFailsOnDrawsFromTheBandsLowEndToJustBelowItsHighEndB
         FailureRoll(state);
         EXPECT_EQ(std::pair(ap.failed, ap.rollCount), std::pair(fails, ap.scheduledRoll))
             << low << high << limit << inForce;
-        ClearAllFailures(state, true);
     }
 }
 
