@@ -10,36 +10,26 @@ namespace {
 
 using FlightMonitorTest = EngineFixture;
 
-// The settings, the systems list, then the last profile they name (which
-// refills the list), the link, the schedules drawn from the profile's
-// reliabilities, the timer and a first tick at once. Ending for the watchdog
-// comes before anything else.
-TEST_F(FlightMonitorTest, StartUpRunsInItsOrderOrEndsFirstForTheWatchdog) {
-    MemoryFileStore files;
-    files.files["C:\\Wendox\\Wendox.ini"] = "LASTPROFILE=C:\\Trainer.wdp\r\n";
-    files.files["C:\\Trainer.wdp"] = "1#1#0#0\r\n";
-    state.files = &files;
-    ASSERT_TRUE(StartUp());
-    EXPECT_EQ(Log(), "systems refill \\sound_ok.wav timer [On hold (not airborne).]");
-    EXPECT_EQ(C({1, 1}).bandHigh - C({1, 1}).bandLow, 100000);
-
-    files.files["C:\\Wendox\\Wendox.ini"] = "HARDCOREMODE=YES\r\n";
-    watchdog.ends = true;
-    EXPECT_FALSE(StartUp());
-    EXPECT_EQ(Log(), "");
-}
-
-// Without a server start-up warns once and retries silently every tick. On
+// Start-up reads the settings, fills the systems list, then reads the last
+// profile they name (which refills the list), opens the link, draws the
+// schedules from the profile's reliabilities, starts the timer and ticks at
+// once. Without a server it warns once and retries silently every tick. On
 // hold the engine does not roll, but holds the failures in force; not
 // connected, it cannot. Under the in-flight lock a lost link keeps the
 // failures, held again once it is back. Without the lock the loss clears
 // them; their flags are cleared by the first exchange that succeeds after it
 // (not by one that fails), but not over a flag failed again meanwhile. Each
-// step of the table shows what its ticks sent and said.
-TEST_F(FlightMonitorTest, EveryHoldIsExplainedAndALostLinkClearsTheFailuresButNotUnderTheLock) {
+// step of the table shows what its ticks sent and said. Start-up ending for
+// the watchdog comes before anything else.
+TEST_F(FlightMonitorTest, StartUpAndEveryHoldAreExplainedAndALostLinkClearsTheFailuresButNotUnderTheLock) {
+    MemoryFileStore files;
+    files.files["C:\\Wendox\\Wendox.ini"] = "LASTPROFILE=C:\\Trainer.wdp\r\n";
+    files.files["C:\\Trainer.wdp"] = "4#7#0#0\r\n";  // engine 4, which the aircraft lacks
+    state.files = &files;
     os.serverRunning = false;
-    StartUp();
-    EXPECT_EQ(Log(), "systems \\sound_warning.wav timer [FSUIPC - No connection to Flight Simulator.]");
+    ASSERT_TRUE(StartUp());
+    EXPECT_EQ(Log(), "systems refill \\sound_warning.wav timer [FSUIPC - No connection to Flight Simulator.]");
+    EXPECT_EQ(C(kEngine4Fail).bandHigh - C(kEngine4Fail).bandLow, 100000);
     const std::tuple<std::function<void()>, int, const char*> steps[] = {  // a step, the ticks after it, their events
         {[] {}, 1, ""},
         {[&] { os.serverRunning = true; Fail(kApMaster); }, 1, "\\sound_ok.wav [Connected]"},
@@ -69,6 +59,10 @@ TEST_F(FlightMonitorTest, EveryHoldIsExplainedAndALostLinkClearsTheFailuresButNo
         Ticks(ticks);
         EXPECT_EQ(Log(), events);
     }
+    files.files["C:\\Wendox\\Wendox.ini"] = "HARDCOREMODE=YES\r\n";
+    watchdog.ends = true;
+    EXPECT_FALSE(StartUp());
+    EXPECT_EQ(Log(), "");
 }
 
 // Nine operational ticks, a hold, and one more make the first roll; what
