@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "engine/EngineFixture.h"
 
 namespace wendox::testing {
@@ -108,7 +106,7 @@ TEST_F(CatalogueTableTest, EachComponentFailsAloneByItsOwnWriteAndRuleAndOnlyWit
         c.reliability = c.periodHours = 0;  // tested, and failing, on every roll
         ScheduleAllPeriods(state);
         Log();
-        for (int engines = std::max(row.engine - 1, 0); engines <= row.engine; ++engines) {
+        for (int engines = row.engine > 0 ? row.engine - 1 : 0; engines <= row.engine; ++engines) {
             server.SetValue({0x0AEC, 2}, engines);
             state.rollTickCounter = 9;  // the next tick rolls
             Ticks(1);
