@@ -11,11 +11,11 @@ namespace {
 
 std::string Describe(const standin::RecordedWrite& w) {
     char text[160];
-    const auto value = static_cast<unsigned long long>(w.Value());
     if (w.bytes.size() > 8)
         std::snprintf(text, sizeof text, "%04X=\"%s\"", w.offset, reinterpret_cast<const char*>(w.bytes.data()));
     else
-        std::snprintf(text, sizeof text, "%04X/%zu=%llu", w.offset, w.bytes.size(), value);
+        std::snprintf(text, sizeof text, "%04X/%zu=%llu", w.offset, w.bytes.size(),
+                      static_cast<unsigned long long>(w.Value()));
     return text;
 }
 
@@ -28,7 +28,7 @@ bool FakeLinkOs::SendMessageTimed(OsHandle window, std::uint32_t message, std::u
                                   std::uintptr_t& result) {
     ++sends;
     if (!WindowExists(window)) {
-        lastError_ = kErrorInvalidWindow;
+        lastError_ = 1400;  // the window handle is invalid
         return false;
     }
     std::optional<std::uintptr_t> answer;
@@ -36,13 +36,10 @@ bool FakeLinkOs::SendMessageTimed(OsHandle window, std::uint32_t message, std::u
         --failedSends;
     } else if (message == kMessage && wParam == kAtom && atoms_ > 0 && mappings_ > 0 &&
                atomName_ == mappingName && lParam == 0 && flags == kSendFlagBlock && timeoutMs == kSendTimeoutMs) {
-        lastBlockSent = block_;
         const std::size_t before = server_.WriteCount();
         answer = server_.ProcessBlock(block_.data(), kBlockSize, nowMs);
-        if (log != nullptr) {
-            const auto writes = server_.Writes();
-            for (std::size_t i = before; i < writes.size(); ++i) LogEvent(log, Describe(writes[i]));
-        }
+        if (log != nullptr)
+            for (std::size_t i = before; i < server_.WriteCount(); ++i) LogEvent(log, Describe(server_.Writes()[i]));
     }
     if (!answer) {
         nowMs += timeoutMs;

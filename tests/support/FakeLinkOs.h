@@ -19,7 +19,6 @@ public:
     static constexpr OsHandle kServerWindow = 0x5150, kMapping = 0x6060;
     static constexpr std::uint32_t kMessage = 0xC123;
     static constexpr std::uint16_t kAtom = 0xC001;
-    static constexpr std::uint32_t kErrorInvalidWindow = 1400;
     enum class Step { None, Register, Atom, Mapping, View };
 
     explicit FakeLinkOs(standin::ServerCore& server) : server_(server) {}
@@ -36,14 +35,12 @@ public:
     std::uint64_t nowMs = 0;  // advanced by pauses and by sends that time out
     std::vector<std::uint32_t> pauses;
     std::string mappingName;                  // of the last mapping created
-    std::vector<std::uint8_t> lastBlockSent;  // the block as the server received it
     std::string* log = nullptr;  // each write the server stored: "07BC/4=0", a text as 3380="..."
     int Held() const { return atoms_ + mappings_ + views_; }
 
     OsHandle FindTopLevelWindow(const char* className) override {
-        const bool fallbackOnly = server_.GetMisbehaviour().fallbackClassOnly;
-        const bool found = std::strcmp(className, fallbackOnly ? kFallbackServerClass : kServerClass) == 0;
-        return serverRunning && found ? serverWindow : 0;
+        const char* served = server_.GetMisbehaviour().fallbackClassOnly ? kFallbackServerClass : kServerClass;
+        return serverRunning && std::strcmp(className, served) == 0 ? serverWindow : 0;
     }
     bool WindowExists(OsHandle window) override { return serverRunning && window == serverWindow; }
     std::uint32_t RegisterMessage(const char* name) override {

@@ -1,7 +1,4 @@
-#include <algorithm>
-
 #include "engine/EngineFixture.h"
-#include "engine/Schedule.h"
 
 namespace wendox::testing {
 namespace {
@@ -11,8 +8,7 @@ namespace {
 // its engine.
 struct Row {
     int system, component;
-    std::string shown;
-    std::string write;
+    std::string shown, write;
     int rule, engine;
 };
 const Row kRows[] = {
@@ -100,7 +96,7 @@ using CatalogueTableTest = EngineFixture;
 // cleared; all of them at once fail in catalogue order.
 TEST_F(CatalogueTableTest, EachComponentFailsAloneByItsOwnWriteAndRuleAndOnlyWithItsEngine) {
     StartUp();
-    s().settings.displayFailures = true;
+    state.settings.displayFailures = true;
     view.log = nullptr;  // the server's writes only
     server.SetValue({0x0366, 2}, 0);  // airborne with the gear up
     server.SetValue({0x0BE8, 4}, 0);
@@ -108,31 +104,31 @@ TEST_F(CatalogueTableTest, EachComponentFailsAloneByItsOwnWriteAndRuleAndOnlyWit
     for (const Row& row : kRows) {
         ComponentRecord& c = C({row.system, row.component});
         c.reliability = c.periodHours = 0;  // tested, and failing, on every roll
-        ScheduleAllPeriods(s());
+        ScheduleAllPeriods(state);
         Log();
-        for (int engines = std::max(row.engine - 1, 0); engines <= row.engine; ++engines) {
+        for (int engines = row.engine > 0 ? row.engine - 1 : 0; engines <= row.engine; ++engines) {
             server.SetValue({0x0AEC, 2}, engines);
-            s().rollTickCounter = 9;  // the next tick rolls
+            state.rollTickCounter = 9;  // the next tick rolls
             Ticks(1);
         }
-        EXPECT_EQ(Status(), "Operational.  1 failures... " + row.shown);
+        EXPECT_EQ(state.lastStatusText, "Operational.  1 failures... " + row.shown);
         LogEvent(&log, "|");
         Ticks(1);
         LogEvent(&log, "|");
-        ClearFailure(s(), row.system, row.component);
+        ClearFailure(state, row.system, row.component);
         Ticks(1);
         EXPECT_EQ(Log(), Expected(row)) << row.shown;
         c.reliability = 100;
     }
 
-    EXPECT_EQ(s().catalogue.Find(7, 5), nullptr);  // the lists end at their last row
-    s().catalogue.ForEach([](int, int, ComponentRecord& c) { c.reliability = c.periodHours = 0; });
-    ScheduleAllPeriods(s());
-    s().engineCount = 4;
-    FailureRoll(s());
-    ASSERT_EQ(s().failed.count, 62);
+    EXPECT_EQ(state.catalogue.Find(7, 5), nullptr);  // the lists end at their last row
+    state.catalogue.ForEach([](int, int, ComponentRecord& c) { c.reliability = c.periodHours = 0; });
+    ScheduleAllPeriods(state);
+    state.engineCount = 4;
+    FailureRoll(state);
+    ASSERT_EQ(state.failed.count, 62);
     for (int i = 0; i < 62; ++i) {
-        const FailedEntry& entry = s().failed.entries[i];
+        const FailedEntry& entry = state.failed.entries[i];
         EXPECT_TRUE(entry.system == kRows[i].system && entry.component == kRows[i].component) << kRows[i].shown;
     }
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Failures.h"
+#include "engine/Schedule.h"
 #include "monitor/FlightMonitor.h"
 #include "standin/core/FlightModel.h"
 #include "support/FakeCompanions.h"
@@ -19,9 +20,7 @@
 namespace wendox::testing {
 
 // Catalogue positions used below.
-struct Id {
-    int system, component;
-};
+struct Id { int system, component; };
 inline constexpr Id kApMaster{1, 10}, kAileron{2, 1}, kElevator{2, 2}, kFlaps{2, 4}, kLandingGear{2, 5}, kRudder{2, 6};
 inline constexpr Id kThrottle{2, 7}, kAltGen3{3, 5}, kEngine1Fail{4, 1}, kEngine2Fail{4, 3}, kEngine2Stall{4, 4};
 inline constexpr Id kEngine3Fail{4, 5}, kEngine4Fail{4, 7}, kTankCenter{5, 2}, kTankLeft{5, 3}, kInstAirspeed{6, 1};
@@ -49,7 +48,6 @@ protected:
     }
     // The events since the last call.
     std::string Log() { return std::exchange(log, {}); }
-    const std::string& Status() const { return state.lastStatusText; }
 
     std::string log;
     standin::ServerCore server;

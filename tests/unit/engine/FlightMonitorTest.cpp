@@ -1,7 +1,7 @@
 #include <functional>
+#include <tuple>
 
 #include "engine/EngineFixture.h"
-#include "engine/Schedule.h"
 #include "engine/StatusReport.h"
 #include "support/MemoryFileStore.h"
 
@@ -10,47 +10,59 @@ namespace {
 
 using FlightMonitorTest = EngineFixture;
 
-// The settings, the systems list, then the last profile they name (which
-// refills the list), the link, the schedules drawn from the profile's
-// reliabilities, the timer and a first tick at once. Ending for the watchdog
-// comes before anything else.
-TEST_F(FlightMonitorTest, StartUpRunsInItsOrderOrEndsFirstForTheWatchdog) {
+// Start-up reads the settings, fills the systems list, then reads the last
+// profile they name (which refills the list), opens the link, draws the
+// schedules from the profile's reliabilities, starts the timer and ticks at
+// once. Without a server it warns once and retries silently every tick. On
+// hold the engine does not roll, but holds the failures in force; not
+// connected, it cannot. Under the in-flight lock a lost link keeps the
+// failures, held again once it is back. Without the lock the loss clears
+// them; their flags are cleared by the first exchange that succeeds after it
+// (not by one that fails), but not over a flag failed again meanwhile. Each
+// step of the table shows what its ticks sent and said. Start-up ending for
+// the watchdog comes before anything else.
+TEST_F(FlightMonitorTest, StartUpAndEveryHoldAreExplainedAndALostLinkClearsTheFailuresButNotUnderTheLock) {
     MemoryFileStore files;
     files.files["C:\\Wendox\\Wendox.ini"] = "LASTPROFILE=C:\\Trainer.wdp\r\n";
-    files.files["C:\\Trainer.wdp"] = "1#1#0#0\r\n";
-    s().files = &files;
+    files.files["C:\\Trainer.wdp"] = "4#7#0#0\r\n";  // engine 4, which the aircraft lacks
+    state.files = &files;
+    os.serverRunning = false;
     ASSERT_TRUE(StartUp());
-    EXPECT_EQ(Log(), "systems refill \\sound_ok.wav timer [On hold (not airborne).]");
-    EXPECT_EQ(C({1, 1}).bandHigh - C({1, 1}).bandLow, 100000);
-
+    EXPECT_EQ(Log(), "systems refill \\sound_warning.wav timer [FSUIPC - No connection to Flight Simulator.]");
+    EXPECT_EQ(C(kEngine4Fail).bandHigh - C(kEngine4Fail).bandLow, 100000);
+    const std::tuple<std::function<void()>, int, const char*> steps[] = {  // a step, the ticks after it, their events
+        {[] {}, 1, ""},
+        {[&] { os.serverRunning = true; Fail(kApMaster); }, 1, "\\sound_ok.wav [Connected]"},
+        {[] {}, 1, "07BC/4=0 refill [On hold (not airborne).]"},
+        {[&] { server.SetValue({0x0264, 2}, 1); }, 1, "07BC/4=0 [On hold (sim paused)(not airborne).]"},
+        {[&] { server.SetValue({0x0366, 2}, 0); }, 1, "07BC/4=0 [On hold (sim paused).]"},
+        {[&] { server.SetValue({0x0264, 2}, 0); }, 1, "07BC/4=0 [Operational.]"},
+        {[&] { ToggleDeactivated(state); }, 1, "\\sound_warning.wav 07BC/4=0 [On hold (deactivated).]"},
+        {[&] { desktop.folder = "C:\\None"; ToggleDeactivated(state); }, 1, "07BC/4=0 [Operational.]"},  // silence
+        {[&] { desktop.folder = "C:\\Wendox"; state.settings.hardcoreMode = true; }, 1,
+         "07BC/4=0 [Operational. Hardcore Mode.]"},  // airborne: the in-flight lock is in force
+        {[&] { for (Id id : {kEngine1Fail, kEngine3Fail, kInstAirspeed}) Fail(id); }, 0, ""},
+        {[&] { server.SetMisbehaviour({.answer = 0}); }, 1,
+         "\\sound_warning.wav [FSUIPC - No connection to Flight Simulator. Hardcore Mode.]"},
+        {[&] { server.SetMisbehaviour({}); }, 2,  // held again, newest first
+         "\\sound_ok.wav [Connected Hardcore Mode.] 0B65/1=1 0B6B/1=5 0B6B/1=5 07BC/4=0 refill"
+         " [Operational. Hardcore Mode.]"},
+        {[&] { state.settings.hardcoreMode = false; server.SetMisbehaviour({.answer = 0}); }, 3,
+         "\\sound_warning.wav refill [FSUIPC - No connection to Flight Simulator.]"},
+        {[&] { server.SetMisbehaviour({}); }, 1, "\\sound_ok.wav [Connected]"},
+        {[&] { os.failedSends = 41; }, 2,  // the exchange that would carry the clears fails
+         "\\sound_warning.wav [FSUIPC - No connection to Flight Simulator.] \\sound_ok.wav [Connected]"},
+        {[&] { Fail(kEngine3Fail); }, 2, "0B65/1=0 0B6B/1=4 refill [Operational.] 0B6B/1=4"},
+    };
+    for (const auto& [step, ticks, events] : steps) {
+        step();
+        Ticks(ticks);
+        EXPECT_EQ(Log(), events);
+    }
     files.files["C:\\Wendox\\Wendox.ini"] = "HARDCOREMODE=YES\r\n";
     watchdog.ends = true;
     EXPECT_FALSE(StartUp());
     EXPECT_EQ(Log(), "");
-}
-
-// Without a server start-up warns once and retries silently every tick. On
-// hold the engine does not roll, but holds the failures in force; not
-// connected, it cannot. Each tick in the table shows what it sent and said.
-TEST_F(FlightMonitorTest, EveryHoldIsExplainedAndStillHoldsTheFailures) {
-    os.serverRunning = false;
-    StartUp();
-    EXPECT_EQ(Log(), "systems \\sound_warning.wav timer [FSUIPC - No connection to Flight Simulator.]");
-    const std::pair<std::function<void()>, const char*> steps[] = {
-        {[] {}, ""},
-        {[&] { os.serverRunning = true; Fail(kApMaster); }, "\\sound_ok.wav [Connected]"},
-        {[] {}, "07BC/4=0 refill [On hold (not airborne).]"},
-        {[&] { server.SetValue({0x0264, 2}, 1); }, "07BC/4=0 [On hold (sim paused)(not airborne).]"},
-        {[&] { server.SetValue({0x0366, 2}, 0); }, "07BC/4=0 [On hold (sim paused).]"},
-        {[&] { server.SetValue({0x0264, 2}, 0); }, "07BC/4=0 [Operational.]"},
-        {[&] { ToggleDeactivated(s()); }, "\\sound_warning.wav 07BC/4=0 [On hold (deactivated).]"},
-        {[&] { desktop.files.clear(); ToggleDeactivated(s()); }, "07BC/4=0 [Operational.]"},  // no sound file: silence
-    };
-    for (const auto& [step, events] : steps) {
-        step();
-        Ticks(1);
-        EXPECT_EQ(Log(), events);
-    }
 }
 
 // Nine operational ticks, a hold, and one more make the first roll; what
@@ -60,11 +72,10 @@ TEST_F(FlightMonitorTest, EveryHoldIsExplainedAndStillHoldsTheFailures) {
 // too, but only a growing one sounds, and only when asked.
 TEST_F(FlightMonitorTest, RollsComeEveryTenthOperationalTickAndAFailureIsAnnouncedInItsTick) {
     StartUp();
-    s().settings.playFailureSound = true;
-    for (Id id : {kEngine3Fail, kAltGen3, kLandingGear, kFlaps, kApMaster}) C(id).reliability = 0;
+    state.settings.playFailureSound = true;
+    for (Id id : {kEngine3Fail, kAltGen3, kLandingGear, kFlaps, kApMaster, kTransponder}) C(id).reliability = 0;
     C(kApMaster).periodHours = 0;  // tested on every roll
-    C(kTransponder).reliability = 0;
-    ScheduleAllPeriods(s());
+    ScheduleAllPeriods(state);
     C(kTransponder).rollCount = C(kTransponder).scheduledRoll = 1;  // its roll is past: not tested this period
     server.SetValue({0x0366, 2}, 0);  // airborne with the gear down
     Ticks(9);
@@ -75,105 +86,59 @@ TEST_F(FlightMonitorTest, RollsComeEveryTenthOperationalTickAndAFailureIsAnnounc
     Log();
     Ticks(1);
     EXPECT_EQ(Log(), "07BC/4=0 refill \\sound_failure.wav [Operational.]");
-    EXPECT_EQ(C(kTransponder).scheduledRoll, 1);  // the schedules kept
     Ticks(20);
-    EXPECT_EQ(C(kTransponder).rollCount, 4);
-    EXPECT_EQ(s().failed.count, 1);  // at most once at a time
+    // The schedules kept, two more rolls made, and the failure made once.
+    EXPECT_EQ(std::tuple(C(kTransponder).scheduledRoll, C(kTransponder).rollCount, state.failed.count),
+              std::tuple(1, 4, 1));
     for (Id id : {kEngine3Fail, kAltGen3, kLandingGear, kFlaps}) EXPECT_EQ(C(id).rollCount + C(id).failed, 0);
 
-    ClearFailure(s(), kApMaster.system, kApMaster.component);
+    ClearFailure(state, kApMaster.system, kApMaster.component);
     server.SetValue({0x0BE8, 4}, 0);  // retracted: now the gear can fail
     Log();
     Ticks(1);
     EXPECT_EQ(Log(), "refill");
-    s().settings.playFailureSound = false;
+    state.settings.playFailureSound = false;
     Ticks(9);
+    EXPECT_EQ(Log(), "07BC/4=0 refill");  // failed again, without a sound
     EXPECT_EQ(C(kLandingGear).rollCount, 1);
-    EXPECT_EQ(Log().find("sound"), std::string::npos);
-    ASSERT_TRUE(C(kApMaster).failed);
 }
-
-// Under the in-flight lock a lost link keeps the failures, held again once it
-// is back. Without the lock the loss clears them; their flags are cleared by
-// the first exchange that succeeds after it (not by one that fails), but not
-// over a flag failed again meanwhile.
-TEST_F(FlightMonitorTest, LosingTheLinkClearsFailuresButNotUnderTheLockAndTheirFlagsOnceTheLinkIsBack) {
-    StartUp();
-    s().settings.hardcoreMode = true;
-    server.SetValue({0x0366, 2}, 0);
-    for (Id id : {kEngine1Fail, kEngine3Fail, kInstAirspeed}) Fail(id);
-    Ticks(1);  // airborne: the lock is in force
-    server.SetMisbehaviour({.answer = 0});
-    Ticks(1);
-    server.SetMisbehaviour({});
-    Log();
-    Ticks(2);  // reconnect, then hold the failures again
-    EXPECT_EQ(Log(), "\\sound_ok.wav [Connected Hardcore Mode.] 0B65/1=1 0B6B/1=5 0B6B/1=5"
-                     " [Operational. Hardcore Mode.]");
-
-    s().settings.hardcoreMode = false;
-    server.SetMisbehaviour({.answer = 0});
-    Ticks(1);
-    EXPECT_EQ(Log(), "\\sound_warning.wav refill [FSUIPC - No connection to Flight Simulator.]");
-    Ticks(2);  // the link stays down
-    server.SetMisbehaviour({});
-    Ticks(1);
-    os.failedSends = 41;  // the exchange that would carry the clears fails
-    Ticks(2);
-    Fail(kEngine3Fail);
-    Log();
-    Ticks(2);
-    EXPECT_EQ(Log(), "0B65/1=0 0B6B/1=4 refill [Operational.] 0B6B/1=4");
-}
-
-class StatusReportTest : public EngineFixture {
-protected:
-    void SetUp() override {
-        StartUp();
-        standin::TakeOff(server);
-        s().settings.displayFailures = true;
-    }
-};
 
 // Newest first; entries are added while the text is shorter than 70
-// characters, and the first that finds it longer gives way to "...".
-TEST_F(StatusReportTest, FailuresAreListedNewestFirstUntilTheTextReachesSeventyCharacters) {
+// characters, and the first that finds it longer gives way to "...". Sent on
+// a change with DisplayUpdate on; forced (the status hot key), sent as the
+// last tick left it, with nothing added twice.
+TEST_F(FlightMonitorTest, StatusListsFailuresNewestFirstAndGoesToTheSimulatorWhenItChangesOrIsForced) {
+    StartUp();
+    standin::TakeOff(server);
+    state.settings.displayFailures = true;
     constexpr Id kElecSystem{3, 2}, kApVerticalSpeed{1, 12}, kCompass{6, 6};
     const std::pair<std::vector<Id>, const char*> cases[] = {  // the failures oldest first, the status
         {{kTransponder, kElecSystem, kEngine1Fail},  // 69 characters before the third entry
          "Operational.  3 failures... Eng(Engine 1 (Fail)), Elec(Entire System), Radio(Transponder)"},
         {{kApMaster, kTransponder, kApVerticalSpeed, kCompass},  // 70 before the third
          "Operational.  4 failures... Inst(Magnetic Compass), AP(Vertical Speed)..."},
+        {{}, "Operational.  No failures."},
     };
     for (const auto& [failed, status] : cases) {
-        ClearAllFailures(s(), true);
+        ClearAllFailures(state, true);
         for (Id id : failed) Fail(id);
         Ticks(1);
-        EXPECT_EQ(Status(), status);
+        EXPECT_EQ(state.lastStatusText, status);
+        EXPECT_EQ(Log().find("3380"), std::string::npos);  // not sent without DisplayUpdate
     }
-}
-
-// Sent on a change with DisplayUpdate on; forced (the status hot key), sent
-// as the last tick left it, with nothing added twice.
-TEST_F(StatusReportTest, StatusGoesToTheSimulatorWhenItChangesOrIsForced) {
-    Log();
-    Ticks(3);
-    EXPECT_EQ(Log(), "[Operational.  No failures.]");
-    s().settings.displayUpdate = true;
+    state.settings.displayUpdate = true;
     Fail(kApMaster);
     Ticks(2);
-    const std::string failed = "Operational.  1 failures... AP(Master)", hardcore = "Operational. Hardcore Mode.";
     // Shown in the window, and sent to the simulator's message line for five seconds.
     auto shownAndSent = [](const std::string& text) {
         return "[" + text + "] 3380=\"Wendox:  " + text + "\" 32FA/2=5";
     };
-    EXPECT_EQ(Log(), "07BC/4=0 refill " + shownAndSent(failed) + " 07BC/4=0");
-    ShowStatus(s(), true);
-    EXPECT_EQ(Log(), shownAndSent(failed));
-    s().settings.hardcoreMode = true;
+    EXPECT_EQ(Log(), "07BC/4=0 refill " + shownAndSent("Operational.  1 failures... AP(Master)") + " 07BC/4=0");
+    state.settings.hardcoreMode = true;
     Ticks(1);
-    ShowStatus(s(), true);
-    EXPECT_EQ(Log(), "07BC/4=0 " + shownAndSent(hardcore) + " " + shownAndSent(hardcore));
+    ShowStatus(state, true);
+    const std::string hardcore = shownAndSent("Operational. Hardcore Mode.");
+    EXPECT_EQ(Log(), "07BC/4=0 " + hardcore + " " + hardcore);
 }
 
 }  // namespace
