@@ -1,6 +1,6 @@
 // A desktop whose clock the test sets, whose sound files are named by the
-// test, and which remembers every sound played (in `played`, and in the
-// event log by its file name, "\sound_ok.wav").
+// test, and which writes every sound played to the event log by its file
+// name, "\sound_ok.wav".
 #pragma once
 
 #include <set>
@@ -19,7 +19,6 @@ public:
     char separator = '.';
     std::set<std::string> files{"C:\\Wendox\\sound_ok.wav", "C:\\Wendox\\sound_warning.wav",
                                 "C:\\Wendox\\sound_failure.wav"};
-    std::vector<std::string> played;  // file names without the folder
     struct Message {
         std::string text;
         bool exclamation;
@@ -31,10 +30,7 @@ public:
     const std::string& ProgramFolder() override { return folder; }
     char DecimalSeparator() override { return separator; }
     bool IsOrdinaryFile(const std::string& path) override { return files.contains(path); }
-    void PlaySoundFile(const std::string& path) override {
-        played.push_back(path.substr(folder.size()));
-        LogEvent(log, played.back());
-    }
+    void PlaySoundFile(const std::string& path) override { LogEvent(log, path.substr(folder.size())); }
     void ShowMessage(const std::string& text, bool exclamation) override { messages.push_back({text, exclamation}); }
 };
 

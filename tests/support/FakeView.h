@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "engine/EngineView.h"
 #include "support/EventLog.h"
@@ -13,29 +12,19 @@ namespace wendox::testing {
 
 class FakeView final : public EngineView {
 public:
-    std::vector<std::string> captions;  // every status shown, in order
-    int refills = 0;
     bool listVisible = true;
     std::string profileCaption = "Sub-systems";
-    int closes = 0;
     std::function<void()> onClose;  // what closing the real window runs
     std::string* log = nullptr;
 
     void FillSystems() override { LogEvent(log, "systems"); }
-    void RefillComponents() override {
-        ++refills;
-        LogEvent(log, "refill");
-    }
-    void SetStatusCaption(const std::string& text) override {
-        captions.push_back(text);
-        LogEvent(log, "[" + text + "]");
-    }
+    void RefillComponents() override { LogEvent(log, "refill"); }
+    void SetStatusCaption(const std::string& text) override { LogEvent(log, "[" + text + "]"); }
     bool ComponentListVisible() override { return listVisible; }
     void SetComponentListVisible(bool visible) override { listVisible = visible; }
     void StartTimer() override { LogEvent(log, "timer"); }
     void SetProfileCaption(const std::string& text) override { profileCaption = text; }
     void CloseMainWindow() override {
-        ++closes;
         if (onClose) onClose();
     }
 };
