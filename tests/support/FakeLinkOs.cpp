@@ -34,7 +34,7 @@ bool FakeLinkOs::SendMessageTimed(OsHandle window, std::uint32_t message, std::u
     std::optional<std::uintptr_t> answer;
     if (failedSends > 0) {
         --failedSends;
-    } else if (message == kMessage && wParam == kAtom && atoms_ > 0 && mappings_ > 0 &&
+    } else if (sends <= hangAfterSends && message == kMessage && wParam == kAtom && atoms_ > 0 && mappings_ > 0 &&
                atomName_ == mappingName && lParam == 0 && flags == kSendFlagBlock && timeoutMs == kSendTimeoutMs) {
         const std::size_t before = server_.WriteCount();
         answer = server_.ProcessBlock(block_.data(), kBlockSize, nowMs);

@@ -28,6 +28,7 @@ public:
     OsHandle serverWindow = kServerWindow;  // a restarted server has a new one
     Step failingStep = Step::None;
     std::uint32_t failedSends = 0;  // the server does not answer this many times
+    std::uint32_t hangAfterSends = UINT32_MAX;  // nor any send once `sends` is past this
     std::uint32_t sendError = 0;    // last error after a failed send
 
     // What the link did.

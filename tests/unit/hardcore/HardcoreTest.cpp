@@ -26,31 +26,6 @@ protected:
     }
 };
 
-// The link's calls, passed on to `os`, but the simulator stops answering
-// after `answered` sends.
-struct HangsAfter final : LinkOs {
-    FakeLinkOs& os;
-    std::uint32_t answered;
-    HangsAfter(FakeLinkOs& fake, std::uint32_t count) : os(fake), answered(count) {}
-    OsHandle FindTopLevelWindow(const char* name) override { return os.FindTopLevelWindow(name); }
-    bool WindowExists(OsHandle window) override { return os.WindowExists(window); }
-    std::uint32_t RegisterMessage(const char* name) override { return os.RegisterMessage(name); }
-    std::uint32_t CurrentProcessId() override { return os.CurrentProcessId(); }
-    std::uint16_t AddGlobalAtom(const char* name) override { return os.AddGlobalAtom(name); }
-    void DeleteGlobalAtom(std::uint16_t atom) override { os.DeleteGlobalAtom(atom); }
-    OsHandle CreateMapping(const char* name, std::uint32_t size) override { return os.CreateMapping(name, size); }
-    std::uint8_t* MapView(OsHandle mapping) override { return os.MapView(mapping); }
-    void UnmapView(std::uint8_t* view) override { os.UnmapView(view); }
-    void CloseHandle(OsHandle handle) override { os.CloseHandle(handle); }
-    std::uint32_t LastError() override { return os.LastError(); }
-    void Sleep(std::uint32_t ms) override { os.Sleep(ms); }
-    bool SendMessageTimed(OsHandle w, std::uint32_t m, std::uintptr_t wp, std::intptr_t lp, std::uint32_t f,
-                          std::uint32_t ms, std::uintptr_t& result) override {
-        if (os.sends >= answered && os.failedSends == 0) os.failedSends = 1000;
-        return os.SendMessageTimed(w, m, wp, lp, f, ms, result);
-    }
-};
-
 // A simulator that leaves any of the nine exchanges unanswered through all
 // the retries (timed out, or the send failing) is not waited for again: the
 // moves end there. A reply that refuses the block is no reason to stop.
@@ -61,16 +36,14 @@ TEST_F(HardcoreTest, AnUnansweredExchangeGivesUpTheRestOfTheMoves) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answered);
-        HangsAfter hangs(os, os.sends + c.answered);
-        s().link.os = &hangs;
+        os.hangAfterSends = os.sends + c.answered;
         os.sendError = c.error;
         server.SetMisbehaviour({.answer = c.reply});
         const std::uint32_t sends = os.sends;
         server.ClearWrites();
         SlewToOriginThreeTimes(s().link);
         EXPECT_EQ(std::pair(os.sends - sends, server.WriteCount()), std::pair(c.sends, c.writes));
-        os.failedSends = 0;
-        s().link.os = &os;
+        os.hangAfterSends = UINT32_MAX;
     }
 }
 
