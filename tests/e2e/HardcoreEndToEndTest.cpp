@@ -25,16 +25,13 @@ protected:
     bool StartThePair(const char* program) {
         RunningProgram first(folder.Path(program), {});
         EXPECT_EQ(first.WaitForExit(10000), 0u) << program << " did not end after handing over";
-        main = Await(kProgramWindowClass, kWendoxCaption, kStartTimeoutMs);
-        guard = Await(kProgramWindowClass, kWatchdogCaption, kStartTimeoutMs);
+        main = Await(kProgramWindowClass, kWendoxCaption, 20000);
+        guard = Await(kProgramWindowClass, kWatchdogCaption, 20000);
         return main != nullptr && guard != nullptr;
-    }
-    bool AwaitList(bool shown) const {
-        return WaitUntil([&] { return (IsWindowVisible(Control(ui::kIdComponents)) != FALSE) == shown; }, 5000);
     }
     void TakeOffUnderTheLock() {
         standin::TakeOff(server);
-        ASSERT_TRUE(AwaitList(false));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(Control(ui::kIdComponents)); }, 5000));
         Sleep(1500);  // a tick of the watchdog in flight
         server.ClearWrites();
     }
@@ -70,7 +67,6 @@ TEST_F(HardcoreEndToEnd, AfterASimulatorRestartKillingWendoxInFlightMovesTheAirc
     StartSimulator();
     TakeOffUnderTheLock();
     EXPECT_TRUE(IsWindowVisible(Control(ui::kIdNoticeFirst)));
-    EXPECT_EQ(ItemText(main, ui::kIdNoticeFirst), "Hardcore Mode ON.");
     EndProcessOf(main);
     ASSERT_TRUE(WaitUntil([&] { return Moves() >= 3; }, 15000)) << SlewLog(server);
     EXPECT_TRUE(WaitGone(guard));
@@ -87,12 +83,10 @@ TEST_F(HardcoreEndToEnd, TheWatchdogStartedByHandAndEndedInFlightMakesWendoxClos
     DeleteFileA(settingsFile.c_str());
     EndProcessOf(guard);
     std::size_t movesWhenSaved = 0;
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            movesWhenSaved = Moves();
-            return GetFileAttributesA(settingsFile.c_str()) != INVALID_FILE_ATTRIBUTES;
-        },
-        10000));
+    EXPECT_TRUE(WaitUntil([&] {
+        movesWhenSaved = Moves();
+        return GetFileAttributesA(settingsFile.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }, 10000));
     EXPECT_EQ(movesWhenSaved, 3u);
     EXPECT_TRUE(WaitGone(main));
     ExpectThreeMovesASecondApart();
@@ -105,7 +99,7 @@ TEST_F(HardcoreEndToEnd, ClosingTheSimulatorFirstEndsTheSessionAfterAFlightWitho
     ASSERT_TRUE(StartThePair("wendox.exe"));
     TakeOffUnderTheLock();
     standin::Land(server);
-    ASSERT_TRUE(AwaitList(true));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(ui::kIdComponents)) != FALSE; }, 5000));
     simulator.reset();
     ASSERT_TRUE(WaitForStatus("FSUIPC - No connection to Flight Simulator. Hardcore Mode.", 15000)) << Status();
     PostMessageA(main, WM_CLOSE, 0, 0);

@@ -1,6 +1,7 @@
-// The options and settings dialogs, the settings file across a restart, the
-// hot keys pressed while the simulator's window has the focus, and the
-// failure limit in flight.
+// The options and settings dialogs, the profiles through the common file
+// dialogs, the settings file across a restart, a second start, the hot keys
+// pressed while the simulator's window has the focus, and the failure limit
+// in flight.
 #include <cstdlib>
 #include <vector>
 
@@ -46,13 +47,21 @@ struct HtmOpenRecorder {
     }
 };
 
+// Types a path into a common file dialog of wendox's and accepts it.
+void AnswerFileDialog(HWND dialog, const std::string& path) {
+    ASSERT_NE(dialog, nullptr);
+    SetDlgItemTextA(dialog, 0x47C, path.c_str());  // the file name box (cmb13) of an explorer-style dialog
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
 class SettingsEndToEnd : public WendoxFixture {};
 
-// Hot keys chosen in the dialog work in the simulator's window and come back
-// after a restart; then every component set to 0 % over 0 hours would fail
-// at the first roll, but the failure limit holds at most two in force
-// through a minute of flight. Closing saves all of it.
-TEST_F(SettingsEndToEnd, ChosenHotKeysWorkAndComeBackAfterARestartAndTheFailureLimitHoldsInFlight) {
+// Hot keys chosen in the dialog work in the simulator's window; they and the
+// last profile saved, every component at 0 % over 0 hours, come back after a
+// restart; every component would then fail at the first roll, but the
+// failure limit holds at most two in force through a minute of flight.
+// Closing saves all of it.
+TEST_F(SettingsEndToEnd, HotKeysProfilesAndTheFailureLimitWorkAndComeBackAfterARestart) {
     server.SetValue(simvar::ApAirspeed, 1);
     ASSERT_TRUE(StartWendox()) << Status();
     ASSERT_TRUE(BringForward(main));
@@ -73,8 +82,17 @@ TEST_F(SettingsEndToEnd, ChosenHotKeysWorkAndComeBackAfterARestartAndTheFailureL
     HWND settings = Await(ui::kSettingsDialogClass, ui::kSettingsDialogCaption);
     ASSERT_NE(settings, nullptr);
 
-    // Status on CTRL+SHIFT+S, clear on CTRL+C, activate on CTRL+A; the
-    // failure list in the status.
+    // Status on CTRL+SHIFT+S, clear on CTRL+C, activate on CTRL+SHIFT+A (its
+    // own SHIFT box); the failure list in the status; a failure sound; at most
+    // two failures at once, the list reached by ALT+M, its caption's access key.
+    ASSERT_TRUE(BringForward(settings));
+    GUITHREADINFO focus{.cbSize = sizeof(GUITHREADINFO)};
+    auto listFocused = [&] {
+        return GetGUIThreadInfo(GetWindowThreadProcessId(settings, nullptr), &focus) &&
+               focus.hwndFocus == GetDlgItem(settings, ui::kIdMaxFailures);
+    };
+    EXPECT_TRUE(HoldKeys({VK_MENU, 'M'}, listFocused, 3000));
+    Choose(settings, ui::kIdMaxFailures, 2);
     Choose(settings, ui::kIdStatusKey, KeyEntry('S'));
     Click(GetDlgItem(settings, ui::kIdStatusCtrl));
     Click(GetDlgItem(settings, ui::kIdStatusShift));
@@ -82,7 +100,9 @@ TEST_F(SettingsEndToEnd, ChosenHotKeysWorkAndComeBackAfterARestartAndTheFailureL
     Click(GetDlgItem(settings, ui::kIdClearCtrl));
     Choose(settings, ui::kIdActiveKey, KeyEntry('A'));
     Click(GetDlgItem(settings, ui::kIdActiveCtrl));
+    Click(GetDlgItem(settings, ui::kIdActiveShift));
     Click(GetDlgItem(settings, ui::kIdDisplayFailures));
+    Click(GetDlgItem(settings, ui::kIdPlayFailureSound));
     Click(GetDlgItem(settings, ui::kIdSettingsOk));
     ASSERT_TRUE(WaitGone(settings));
     ASSERT_TRUE(WaitGone(options));  // closed with the settings dialog
@@ -113,19 +133,22 @@ TEST_F(SettingsEndToEnd, ChosenHotKeysWorkAndComeBackAfterARestartAndTheFailureL
     EXPECT_TRUE(HoldKeys({VK_CONTROL, 'C'}, [&] { return Cell(0, 3) == "Never"; }, 3000));
     EXPECT_TRUE(WaitUntil(okSoundPlayed, 2000));
 
-    EXPECT_TRUE(HoldKeys({VK_CONTROL, 'A'}, [&] { return Status().find("(deactivated)") != std::string::npos; }, 3000))
-        << Status();
+    auto deactivated = [&] { return Status().find("(deactivated)") != std::string::npos; };
+    EXPECT_TRUE(HoldKeys({VK_CONTROL, VK_SHIFT, 'A'}, deactivated, 3000)) << Status();
 
-    // Closing saves the settings; the next run has them (the file written at
-    // its end holds them all), active again.
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    ASSERT_EQ(wendox->WaitForExit(10000), 0u);
-    ASSERT_TRUE(StartWendox());
-    EXPECT_TRUE(WaitForStatus("On hold (not airborne).  No failures."));
-
-    // Every component at 0 % over 0 hours; the limit at 2, its list reached
-    // by ALT+M, the caption's access key; the activate key's own SHIFT box.
-    ASSERT_TRUE(BringForward(main));
+    // Profiles through the common file dialogs: one whose second line is bad
+    // (its message box shown, its first line in force), then every component
+    // at 0 % over 0 hours, saved.
+    const std::string bad = folder.Path("bad.wdp");
+    std::ofstream(bad, std::ios::binary) << "1#1#99.5#10\r\nbad\r\n";
+    Click(Control(ui::kIdOpenProfile));
+    AnswerFileDialog(Await("#32770"), bad);
+    HWND box = Await("#32770", "Wendox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(FindWindowExA(box, nullptr, "Static", ("Could not read " + bad).c_str()), nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitGone(box));
+    EXPECT_EQ(Cell(0, 1), "99.5%");
     Click(Control(ui::kIdSetAll));
     dialog = Await(ui::kReliabilityDialogClass);
     ASSERT_NE(dialog, nullptr);
@@ -133,26 +156,31 @@ TEST_F(SettingsEndToEnd, ChosenHotKeysWorkAndComeBackAfterARestartAndTheFailureL
     Choose(dialog, ui::kIdHours, 0);      // "0.0"
     Click(GetDlgItem(dialog, ui::kIdAccept));
     ASSERT_TRUE(WaitGone(dialog));
-    Click(Control(ui::kIdOptions));
-    options = Await(ui::kOptionsDialogClass, ui::kOptionsDialogCaption);
-    ASSERT_TRUE(BringForward(options));
-    Click(GetDlgItem(options, ui::kIdSettings));
-    settings = Await(ui::kSettingsDialogClass, ui::kSettingsDialogCaption);
-    ASSERT_NE(settings, nullptr);
-    EXPECT_EQ(ItemText(settings, ui::kIdMaxFailures), "No limit");
-    ASSERT_TRUE(BringForward(settings));
-    GUITHREADINFO focus{.cbSize = sizeof(GUITHREADINFO)};
-    auto listFocused = [&] {
-        return GetGUIThreadInfo(GetWindowThreadProcessId(settings, nullptr), &focus) &&
-               focus.hwndFocus == GetDlgItem(settings, ui::kIdMaxFailures);
-    };
-    EXPECT_TRUE(HoldKeys({VK_MENU, 'M'}, listFocused, 3000));
-    Choose(settings, ui::kIdMaxFailures, 2);
-    Click(GetDlgItem(settings, ui::kIdActiveShift));
-    Click(GetDlgItem(settings, ui::kIdPlayFailureSound));
-    Click(GetDlgItem(settings, ui::kIdSettingsOk));
-    ASSERT_TRUE(WaitGone(settings));
+    const std::string saved = folder.Path("e&2e.wdp");
+    Click(Control(ui::kIdSaveProfile));
+    AnswerFileDialog(Await("#32770"), saved);
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(main, ui::kIdSubSystemsLabel) == "Sub-systems (e&2e.wdp)"; }, 10000))
+        << ItemText(main, ui::kIdSubSystemsLabel);
+    EXPECT_NE(GetWindowLongA(Control(ui::kIdSubSystemsLabel), GWL_STYLE) & SS_NOPREFIX, 0);  // "&" shown as it is
+    EXPECT_EQ(FileContent(saved).substr(0, 18), "1#1#0#0\r\n1#2#0#0\r\n");
 
+    // Closing saves the settings; the next run has them (the file written at
+    // its end holds them all), active again, with the last profile saved; a
+    // second start brings it back.
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_EQ(wendox->WaitForExit(10000), 0u);
+    ASSERT_TRUE(StartWendox());
+    EXPECT_TRUE(WaitForStatus("On hold (not airborne).  No failures."));
+    EXPECT_EQ(Cell(0, 1) + ", " + Cell(0, 2), "0%, 0 hours of flight");
+    EXPECT_EQ(ItemText(main, ui::kIdSubSystemsLabel), "Sub-systems (e&2e.wdp)");
+
+    ShowWindow(main, SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) != FALSE; }, 5000));
+    RunningProgram second(folder.Path("wendox.exe"), {});
+    EXPECT_EQ(second.WaitForExit(10000), 0u);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindow(main) && !IsIconic(main); }, 5000));
+
+    // A minute of flight: every component would fail at the first roll.
     standin::TakeOff(server);
     auto failures = [&] {
         const std::string now = Status();
@@ -164,8 +192,8 @@ TEST_F(SettingsEndToEnd, ChosenHotKeysWorkAndComeBackAfterARestartAndTheFailureL
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_EQ(wendox->WaitForExit(10000), 0u);
     EXPECT_EQ(FileContent(folder.Path("Wendox.ini")),
-              "LASTPROFILE=\r\nSTATUS_HK=83\r\nSTATUS_HKCS=3\r\nCLEAR_HK=67\r\nCLEAR_HKCS=1\r\nACTIVE_HK=65\r\n"
-              "ACTIVE_HKCS=3\r\nDISPLAYFAILURES=YES\r\nPLAYFAILURESOUND=YES\r\nMAXFAILURES=2\r\n");
+              "LASTPROFILE=" + saved + "\r\nSTATUS_HK=83\r\nSTATUS_HKCS=3\r\nCLEAR_HK=67\r\nCLEAR_HKCS=1\r\n"
+              "ACTIVE_HK=65\r\nACTIVE_HKCS=3\r\nDISPLAYFAILURES=YES\r\nPLAYFAILURESOUND=YES\r\nMAXFAILURES=2\r\n");
 }
 
 }  // namespace

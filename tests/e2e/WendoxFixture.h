@@ -18,7 +18,6 @@
 
 namespace wendox::testing {
 
-inline constexpr DWORD kStartTimeoutMs = 20000;
 
 class WendoxFixture : public ::testing::Test {
 protected:
@@ -32,7 +31,7 @@ protected:
     bool StartWendox() {
         wendox = std::make_unique<RunningProgram>(folder.Path("wendox.exe"), std::vector<std::string>{});
         wendoxProcess = wendox->ProcessId();
-        main = Await(ui::kMainWindowClass, ui::kMainWindowCaption, kStartTimeoutMs);
+        main = Await(ui::kMainWindowClass, ui::kMainWindowCaption, 20000);
         return main != nullptr && WaitUntil([&] { return Status().rfind("On hold (not airborne).", 0) == 0; }, 10000);
     }
     HWND Control(int id) const { return GetDlgItem(main, id); }

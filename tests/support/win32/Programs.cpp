@@ -111,7 +111,7 @@ std::string ListViewCell(HWND list, int row, int column, int* image) {
     auto* remote = static_cast<char*>(
         VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     LVITEMA item{};
-    item.mask = image != nullptr ? LVIF_TEXT | LVIF_IMAGE : LVIF_TEXT;
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.iItem = row;
     item.iSubItem = column;
     item.pszText = remote + sizeof(LVITEMA);
