@@ -18,7 +18,6 @@
 
 namespace wendox::testing {
 
-
 class WendoxFixture : public ::testing::Test {
 protected:
     WendoxFixture() {
