@@ -1,6 +1,7 @@
-// The options and settings dialogs, the settings file across a restart and
-// the hot keys pressed while the simulator's window has the focus.
-#include <algorithm>
+// The options and settings dialogs, the profiles through the common file
+// dialogs, the settings file across a restart, a second start, the hot keys
+// pressed while the simulator's window has the focus, and the failure limit
+// in flight.
 #include <cstdlib>
 #include <vector>
 
@@ -33,39 +34,43 @@ FILETIME Accessed(const std::string& path, const FILETIME* setTo = nullptr) {
 }
 
 // For the length of a test, ".htm" files opened by the shell are named in
-// `record` instead of being shown.
+// `record` instead of being shown (by the "htmlfile" class, as before).
 struct HtmOpenRecorder {
     explicit HtmOpenRecorder(const std::string& record) {
-        RegQueryValueA(HKEY_CLASSES_ROOT, ".htm", previous, &size);
         const std::string command = "cmd.exe /c echo %1> \"" + record + "\"";
         RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, "WendoxTest.htm", 0);
         RegSetValueA(HKEY_CLASSES_ROOT, "WendoxTest.htm\\shell\\open\\command", REG_SZ, command.c_str(), 0);
     }
     ~HtmOpenRecorder() {
-        RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, previous, 0);
+        RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, "htmlfile", 0);
         RegDeleteTreeA(HKEY_CLASSES_ROOT, "WendoxTest.htm");
     }
-    char previous[256] = "";
-    LONG size = sizeof previous;
 };
 
-class SettingsEndToEnd : public WendoxFixture {
-protected:
-    HWND options = nullptr;
-};
+// Types a path into a common file dialog of wendox's and accepts it.
+void AnswerFileDialog(HWND dialog, const std::string& path) {
+    ASSERT_NE(dialog, nullptr);
+    SetDlgItemTextA(dialog, 0x47C, path.c_str());  // the file name box (cmb13) of an explorer-style dialog
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
 
-TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBackAfterARestart) {
+class SettingsEndToEnd : public WendoxFixture {};
+
+// Hot keys chosen in the dialog work in the simulator's window; they and the
+// last profile saved, every component at 0 % over 0 hours, come back after a
+// restart; every component would then fail at the first roll, but the
+// failure limit holds at most two in force through a minute of flight.
+// Closing saves all of it.
+TEST_F(SettingsEndToEnd, HotKeysProfilesAndTheFailureLimitWorkAndComeBackAfterARestart) {
     server.SetValue(simvar::ApAirspeed, 1);
-    StartSimulator();
-    ASSERT_NE(StartWendox(), nullptr);
-    ASSERT_TRUE(WaitForStatus("On hold (not airborne)."));
+    ASSERT_TRUE(StartWendox()) << Status();
     ASSERT_TRUE(BringForward(main));
 
     // The options dialog: the version, as in the program file; help opened
     // beside the program, the dialog staying open.
     HtmOpenRecorder recorder(folder.Path("opened.txt"));
     Click(Control(ui::kIdOptions));
-    options = WaitForWindowOfWendox(ui::kOptionsDialogClass, ui::kOptionsDialogCaption);
+    HWND options = Await(ui::kOptionsDialogClass, ui::kOptionsDialogCaption);
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(ItemText(options, ui::kIdVersion), "Wendox Version 1.0");
     EXPECT_EQ(ResourceVersion(folder.Path("wendox.exe")), MAKELONG(0, 1));  // 1.0
@@ -74,11 +79,20 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
     EXPECT_NE(FileContent(folder.Path("opened.txt")).find(folder.Path("Wendox.htm")), std::string::npos);
     ASSERT_TRUE(BringForward(options));
     Click(GetDlgItem(options, ui::kIdSettings));
-    HWND settings = WaitForWindowOfWendox(ui::kSettingsDialogClass, ui::kSettingsDialogCaption);
+    HWND settings = Await(ui::kSettingsDialogClass, ui::kSettingsDialogCaption);
     ASSERT_NE(settings, nullptr);
 
-    // Status on CTRL+SHIFT+S, clear on CTRL+C, activate on CTRL+A; the
-    // failure list in the status.
+    // Status on CTRL+SHIFT+S, clear on CTRL+C, activate on CTRL+SHIFT+A (its
+    // own SHIFT box); the failure list in the status; a failure sound; at most
+    // two failures at once, the list reached by ALT+M, its caption's access key.
+    ASSERT_TRUE(BringForward(settings));
+    GUITHREADINFO focus{.cbSize = sizeof(GUITHREADINFO)};
+    auto listFocused = [&] {
+        return GetGUIThreadInfo(GetWindowThreadProcessId(settings, nullptr), &focus) &&
+               focus.hwndFocus == GetDlgItem(settings, ui::kIdMaxFailures);
+    };
+    EXPECT_TRUE(HoldKeys({VK_MENU, 'M'}, listFocused, 3000));
+    Choose(settings, ui::kIdMaxFailures, 2);
     Choose(settings, ui::kIdStatusKey, KeyEntry('S'));
     Click(GetDlgItem(settings, ui::kIdStatusCtrl));
     Click(GetDlgItem(settings, ui::kIdStatusShift));
@@ -86,7 +100,9 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
     Click(GetDlgItem(settings, ui::kIdClearCtrl));
     Choose(settings, ui::kIdActiveKey, KeyEntry('A'));
     Click(GetDlgItem(settings, ui::kIdActiveCtrl));
+    Click(GetDlgItem(settings, ui::kIdActiveShift));
     Click(GetDlgItem(settings, ui::kIdDisplayFailures));
+    Click(GetDlgItem(settings, ui::kIdPlayFailureSound));
     Click(GetDlgItem(settings, ui::kIdSettingsOk));
     ASSERT_TRUE(WaitGone(settings));
     ASSERT_TRUE(WaitGone(options));  // closed with the settings dialog
@@ -98,102 +114,86 @@ TEST_F(SettingsEndToEnd, ChosenSettingsWorkAsHotKeysAreSavedOnClosingAndComeBack
     Click(GetDlgItem(dialog, ui::kIdTest));
     ASSERT_TRUE(WaitUntil([&] { return server.Value(simvar::ApAirspeed) == 0; }, 5000));
 
-    FocusSimulator();
-    // The status into the simulator's message line, though status changes
+    // The stand-in's window shown and given the keyboard, as the pilot flies;
+    // the status into the simulator's message line, though status changes
     // are not sent there by themselves.
-    EXPECT_EQ(server.Text(simvar::MessageText), "");
-    EXPECT_TRUE(HoldKeys({VK_CONTROL, VK_SHIFT, 'S'}, [&] { return !server.Text(simvar::MessageText).empty(); }, 3000));
-    EXPECT_EQ(server.Text(simvar::MessageText), "Wendox:  On hold (not airborne).  1 failures... AP(Airspeed)");
+    ShowWindow(simulator->Window(), SW_SHOW);
+    BringForward(simulator->Window());
+    const std::string status = "Wendox:  On hold (not airborne).  1 failures... AP(Airspeed)";
+    EXPECT_TRUE(HoldKeys({VK_CONTROL, VK_SHIFT, 'S'}, [&] { return server.Text(simvar::MessageText) == status; }, 3000))
+        << server.Text(simvar::MessageText);
 
-    // CTRL+C with SHIFT held too is not the clear hot key; CTRL+C clears,
-    // with the OK sound.
+    // CTRL+C clears, with the OK sound.
     const FILETIME longAgo{0, 0x01C00000};  // 1994
     auto okSoundPlayed = [&] {
         const FILETIME accessed = Accessed(folder.Path("sound_ok.wav"));
         return CompareFileTime(&accessed, &longAgo) > 0;
     };
     Accessed(folder.Path("sound_ok.wav"), &longAgo);
-    EXPECT_FALSE(HoldKeys({VK_CONTROL, VK_SHIFT, 'C'}, [&] { return Cell(0, 3) != "Yes"; }, 2500));
-    EXPECT_FALSE(okSoundPlayed());
     EXPECT_TRUE(HoldKeys({VK_CONTROL, 'C'}, [&] { return Cell(0, 3) == "Never"; }, 3000));
     EXPECT_TRUE(WaitUntil(okSoundPlayed, 2000));
-    server.SetValue(simvar::ApAirspeed, 1);
-    Sleep(2000);  // ticks in which the cleared failure may not be written
-    EXPECT_EQ(server.Value(simvar::ApAirspeed), 1u);
 
-    EXPECT_TRUE(HoldKeys({VK_CONTROL, 'A'}, [&] { return Status().find("(deactivated)") != std::string::npos; }, 3000))
-        << Status();
+    auto deactivated = [&] { return Status().find("(deactivated)") != std::string::npos; };
+    EXPECT_TRUE(HoldKeys({VK_CONTROL, VK_SHIFT, 'A'}, deactivated, 3000)) << Status();
 
-    // Closing saves the settings; the next run has them.
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    ASSERT_EQ(wendox->WaitForExit(10000), 0u);
-    EXPECT_EQ(FileContent(folder.Path("Wendox.ini")),
-              "LASTPROFILE=\r\nSTATUS_HK=83\r\nSTATUS_HKCS=3\r\nCLEAR_HK=67\r\nCLEAR_HKCS=1\r\nACTIVE_HK=65\r\n"
-              "ACTIVE_HKCS=1\r\nDISPLAYFAILURES=YES\r\n");
-
-    ASSERT_NE(StartWendox(), nullptr);
-    EXPECT_TRUE(WaitForStatus("On hold (not airborne).  No failures."));
-    FocusSimulator();
-    const std::string statusAgain = "Wendox:  On hold (not airborne).  No failures.";
-    EXPECT_TRUE(HoldKeys({VK_CONTROL, VK_SHIFT, 'S'}, [&] { return server.Text(simvar::MessageText) == statusAgain; },
-                         3000));
-}
-
-// Every component set to 0 % over 0 hours fails at the first roll unless
-// the limit holds it back: at most two in force through a minute of flight,
-// and the limit saved in its place.
-TEST_F(SettingsEndToEnd, TheFailureLimitHoldsInFlightAndIsSaved) {
-    StartSimulator();
-    ASSERT_NE(StartWendox(), nullptr);
-    ASSERT_TRUE(WaitForStatus("On hold (not airborne)."));
-    ASSERT_TRUE(BringForward(main));
+    // Profiles through the common file dialogs: one whose second line is bad
+    // (its message box shown, its first line in force), then every component
+    // at 0 % over 0 hours, saved.
+    const std::string bad = folder.Path("bad.wdp");
+    std::ofstream(bad, std::ios::binary) << "1#1#99.5#10\r\nbad\r\n";
+    Click(Control(ui::kIdOpenProfile));
+    AnswerFileDialog(Await("#32770"), bad);
+    HWND box = Await("#32770", "Wendox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(FindWindowExA(box, nullptr, "Static", ("Could not read " + bad).c_str()), nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitGone(box));
+    EXPECT_EQ(Cell(0, 1), "99.5%");
     Click(Control(ui::kIdSetAll));
-    HWND dialog = WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+    dialog = Await(ui::kReliabilityDialogClass);
     ASSERT_NE(dialog, nullptr);
     Choose(dialog, ui::kIdRelLeft, 100);  // "0"
     Choose(dialog, ui::kIdHours, 0);      // "0.0"
     Click(GetDlgItem(dialog, ui::kIdAccept));
     ASSERT_TRUE(WaitGone(dialog));
+    const std::string saved = folder.Path("e&2e.wdp");
+    Click(Control(ui::kIdSaveProfile));
+    AnswerFileDialog(Await("#32770"), saved);
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(main, ui::kIdSubSystemsLabel) == "Sub-systems (e&2e.wdp)"; }, 10000))
+        << ItemText(main, ui::kIdSubSystemsLabel);
+    EXPECT_NE(GetWindowLongA(Control(ui::kIdSubSystemsLabel), GWL_STYLE) & SS_NOPREFIX, 0);  // "&" shown as it is
+    EXPECT_EQ(FileContent(saved).substr(0, 18), "1#1#0#0\r\n1#2#0#0\r\n");
 
-    Click(Control(ui::kIdOptions));
-    options = WaitForWindowOfWendox(ui::kOptionsDialogClass, ui::kOptionsDialogCaption);
-    ASSERT_NE(options, nullptr);
-    ASSERT_TRUE(BringForward(options));
-    Click(GetDlgItem(options, ui::kIdSettings));
-    HWND settings = WaitForWindowOfWendox(ui::kSettingsDialogClass, ui::kSettingsDialogCaption);
-    ASSERT_NE(settings, nullptr);
-    EXPECT_EQ(ItemText(settings, ui::kIdMaxFailures), "No limit");
-    ASSERT_TRUE(BringForward(settings));  // ALT+M, the caption's access key, leads to the list
-    GUITHREADINFO focus{.cbSize = sizeof(GUITHREADINFO)};
-    auto listFocused = [&] {
-        return GetGUIThreadInfo(GetWindowThreadProcessId(settings, nullptr), &focus) &&
-               focus.hwndFocus == GetDlgItem(settings, ui::kIdMaxFailures);
-    };
-    EXPECT_TRUE(HoldKeys({VK_MENU, 'M'}, listFocused, 3000));
-    Choose(settings, ui::kIdMaxFailures, 2);
-    Choose(settings, ui::kIdActiveKey, KeyEntry('A'));  // SHIFT alone: its box is not the clear key's
-    Click(GetDlgItem(settings, ui::kIdActiveShift));
-    Click(GetDlgItem(settings, ui::kIdDisplayFailures));
-    Click(GetDlgItem(settings, ui::kIdPlayFailureSound));
-    Click(GetDlgItem(settings, ui::kIdSettingsOk));
-    ASSERT_TRUE(WaitGone(settings));
+    // Closing saves the settings; the next run has them (the file written at
+    // its end holds them all), active again, with the last profile saved; a
+    // second start brings it back.
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_EQ(wendox->WaitForExit(10000), 0u);
+    ASSERT_TRUE(StartWendox());
+    EXPECT_TRUE(WaitForStatus("On hold (not airborne).  No failures."));
+    EXPECT_EQ(Cell(0, 1) + ", " + Cell(0, 2), "0%, 0 hours of flight");
+    EXPECT_EQ(ItemText(main, ui::kIdSubSystemsLabel), "Sub-systems (e&2e.wdp)");
 
+    ShowWindow(main, SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) != FALSE; }, 5000));
+    RunningProgram second(folder.Path("wendox.exe"), {});
+    EXPECT_EQ(second.WaitForExit(10000), 0u);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindow(main) && !IsIconic(main); }, 5000));
+
+    // A minute of flight: every component would fail at the first roll.
     standin::TakeOff(server);
-    ASSERT_TRUE(WaitUntil([&] { return Status().rfind("Operational.", 0) == 0; }, 5000)) << Status();
-    int most = 0;
-    const DWORD flightEnds = GetTickCount() + 60000;
-    while (GetTickCount() < flightEnds) {
-        const std::string status = Status();
-        if (status.rfind("Operational.  ", 0) == 0) most = std::max(most, std::atoi(status.c_str() + 14));
-        Sleep(200);
-    }
-    EXPECT_EQ(most, 2) << Status();
+    auto failures = [&] {
+        const std::string now = Status();
+        return now.rfind("Operational.  ", 0) == 0 ? std::atoi(now.c_str() + 14) : 0;
+    };
+    EXPECT_TRUE(WaitUntil([&] { return failures() == 2; }, 15000)) << Status();
+    EXPECT_FALSE(WaitUntil([&] { return failures() > 2; }, 60000)) << Status();
 
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_EQ(wendox->WaitForExit(10000), 0u);
     EXPECT_EQ(FileContent(folder.Path("Wendox.ini")),
-              "LASTPROFILE=\r\nACTIVE_HK=65\r\nACTIVE_HKCS=2\r\nDISPLAYFAILURES=YES\r\nPLAYFAILURESOUND=YES\r\n"
-              "MAXFAILURES=2\r\n");
+              "LASTPROFILE=" + saved + "\r\nSTATUS_HK=83\r\nSTATUS_HKCS=3\r\nCLEAR_HK=67\r\nCLEAR_HKCS=1\r\n"
+              "ACTIVE_HK=65\r\nACTIVE_HKCS=3\r\nDISPLAYFAILURES=YES\r\nPLAYFAILURESOUND=YES\r\nMAXFAILURES=2\r\n");
 }
 
 }  // namespace

@@ -18,18 +18,20 @@
 
 namespace wendox::testing {
 
-inline constexpr DWORD kStartTimeoutMs = 20000;
-
 class WendoxFixture : public ::testing::Test {
 protected:
-    WendoxFixture() { standin::StartFlight(server); }
+    WendoxFixture() {
+        standin::StartFlight(server);
+        StartSimulator();
+    }
 
     void StartSimulator() { simulator = std::make_unique<standin::StandinThread>(server); }
-    // Starts wendox.exe and waits for its main window.
-    HWND StartWendox() {
+    // Starts wendox.exe; true once its main window shows "On hold" at first.
+    bool StartWendox() {
         wendox = std::make_unique<RunningProgram>(folder.Path("wendox.exe"), std::vector<std::string>{});
         wendoxProcess = wendox->ProcessId();
-        return main = WaitForWindowOfWendox(ui::kMainWindowClass, ui::kMainWindowCaption, kStartTimeoutMs);
+        main = Await(ui::kMainWindowClass, ui::kMainWindowCaption, 20000);
+        return main != nullptr && WaitUntil([&] { return Status().rfind("On hold (not airborne).", 0) == 0; }, 10000);
     }
     HWND Control(int id) const { return GetDlgItem(main, id); }
     std::string Status() const { return ItemText(main, ui::kIdStatus); }
@@ -38,14 +40,14 @@ protected:
     }
     // A shown top-level window of wendox's (of any program when
     // `wendoxProcess` is 0) of that class (and caption, if given).
-    HWND WaitForWindowOfWendox(const char* className, const char* caption, DWORD timeoutMs = 10000) const {
+    HWND Await(const char* className, const char* caption = nullptr, DWORD timeoutMs = 10000) const {
         return WaitForWindow(wendoxProcess, className, caption, timeoutMs);
     }
     // The reliability dialog of the selected component, opened as Space in
     // the components list opens it.
     HWND OpenComponentDialog() const {
         PostMessageA(Control(ui::kIdComponents), WM_KEYDOWN, VK_SPACE, 0);
-        return WaitForWindowOfWendox(ui::kReliabilityDialogClass, nullptr);
+        return Await(ui::kReliabilityDialogClass);
     }
     static bool WaitGone(HWND window, DWORD timeoutMs = 10000) {
         return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
@@ -56,18 +58,13 @@ protected:
     static bool BringForward(HWND window) {
         return WaitUntil([&] { return IsWindowVisible(window) && SetForegroundWindow(window); }, 10000);
     }
-    // The stand-in's window shown and given the keyboard, as the pilot flies.
-    void FocusSimulator() const {
-        ShowWindow(simulator->Window(), SW_SHOW);
-        BringForward(simulator->Window());
-    }
-    // Chooses an entry of a drop-down list or a list box as a user would.
+    // Chooses an entry of a drop-down list or a list box as a user would
+    // (LBN_SELCHANGE and CBN_SELCHANGE are the same code).
     static void Choose(HWND parent, int listId, int index) {
         HWND list = GetDlgItem(parent, listId);
         char kind[16] = "";
         GetClassNameA(list, kind, sizeof kind);
         SendMessageA(list, lstrcmpiA(kind, "ListBox") == 0 ? LB_SETCURSEL : CB_SETCURSEL, index, 0);
-        static_assert(LBN_SELCHANGE == CBN_SELCHANGE);
         SendMessageA(parent, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     }
     static std::string FileContent(const std::string& path) {

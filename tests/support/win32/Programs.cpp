@@ -7,13 +7,12 @@
 namespace wendox::testing {
 
 std::string ProgramFolder() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of("\\/"));
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path().string();
 }
 
-std::string ProgramsUnderTest() {
+static std::string ProgramsUnderTest() {
     char folder[MAX_PATH];
     const DWORD length = GetEnvironmentVariableA("WENDOX_PROGRAMS", folder, MAX_PATH);
     return length > 0 && length < MAX_PATH ? std::string(folder, length) : ProgramFolder();
@@ -36,7 +35,6 @@ RunningProgram::RunningProgram(const std::string& program, const std::vector<std
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = writeEnd;
         startup.hStdError = writeEnd;
-        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     }
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, writeEnd != nullptr, 0, nullptr, nullptr, &startup,
                         &process_))
@@ -113,7 +111,7 @@ std::string ListViewCell(HWND list, int row, int column, int* image) {
     auto* remote = static_cast<char*>(
         VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     LVITEMA item{};
-    item.mask = image != nullptr ? LVIF_TEXT | LVIF_IMAGE : LVIF_TEXT;
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.iItem = row;
     item.iSubItem = column;
     item.pszText = remote + sizeof(LVITEMA);
@@ -131,12 +129,9 @@ std::string ListViewCell(HWND list, int row, int column, int* image) {
 }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const ULONGLONG until = GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (done()) return true;
+    for (const ULONGLONG until = GetTickCount64() + timeoutMs; !done(); Sleep(50))
         if (GetTickCount64() >= until) return false;
-        Sleep(50);
-    }
+    return true;
 }
 
 std::vector<HWND> FindWindows(DWORD processId, const char* className, const char* caption) {

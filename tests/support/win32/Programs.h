@@ -13,10 +13,9 @@ namespace wendox::testing {
 
 // The folder of the running program, where the build puts every program.
 std::string ProgramFolder();
-// Where the programs under test come from: the folder named by the
-// environment variable WENDOX_PROGRAMS (the programs as shipped, unpacked
-// from a release zip), else ProgramFolder().
-std::string ProgramsUnderTest();
+// The programs under test come from the folder named by the environment
+// variable WENDOX_PROGRAMS (the programs as shipped, unpacked from a release
+// zip), else from ProgramFolder().
 // A developer tool (linkprobe.exe, standin.exe): beside the programs in the
 // build's folder, in their "tools" folder as shipped.
 std::string ToolPath(const std::string& file);
@@ -47,7 +46,7 @@ private:
 void EndProcessOf(HWND window);
 
 // A folder of its own under the temporary folder, holding copies of the
-// named files of ProgramsUnderTest(); removed with everything in it when
+// named files of the programs under test; removed with everything in it when
 // destroyed.
 class ProgramCopy {
 public:
