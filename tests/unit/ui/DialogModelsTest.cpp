@@ -135,6 +135,9 @@ TEST(SettingsDialogHardcoreTest, TheChoiceChangesOnlyOnTheGround) {
         EXPECT_TRUE(settings.displayFailures && settings.hardcoreMode);
         EXPECT_EQ(settings.maxFailures, step.airborne ? 4 : 1);
     }
+    settings = {.maxFailures = 4};  // without Hardcore Mode in force the limit changes in the air too
+    StoreSettingsForm({.maxFailures = 1}, true, settings);
+    EXPECT_EQ(settings.maxFailures, 1);
 }
 
 }  // namespace
