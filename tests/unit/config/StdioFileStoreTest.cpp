@@ -29,7 +29,7 @@ protected:
     StdioFileStore store;
 };
 
-TEST_F(StdioFileStoreTest, WritesReplaceTheWholeFileAndReadBackLineByLineUpToTheLimit) {
+TEST_F(StdioFileStoreTest, WritesReplaceTheWholeFileOrLeaveNoTraceAndReadBackLineByLineUpToTheLimit) {
     EXPECT_EQ(Read(path).first, ReadOutcome::CannotOpen);
     // Every line ending a file may have, a CR LF split across two reads of
     // the file (of 4096 bytes: the CR is the first read's last byte), and a
@@ -47,13 +47,11 @@ TEST_F(StdioFileStoreTest, WritesReplaceTheWholeFileAndReadBackLineByLineUpToThe
     EXPECT_EQ(Read(path), std::make_pair(ReadOutcome::Failed, Names{"1#1#100#1"}));
     EXPECT_EQ(Read(folder.string()).first, ReadOutcome::Failed);  // opens, but cannot be read
     EXPECT_EQ(store.ReadLines(path, [](std::string_view) { return false; }), ReadOutcome::Stopped);
-}
 
-TEST_F(StdioFileStoreTest, FailedWritesKeepTheOldFileAndLeaveNoTemporaryFile) {
-    EXPECT_FALSE(store.WriteReplacing((folder / "gone" / "Trainer.wdp").string(), "1#1#100#1\r\n"));
-    EXPECT_EQ(FilesInFolder(), 0);
-    // A folder cannot be replaced by a file: the temporary file is written in
+    // A failed write leaves no temporary file. A folder cannot be replaced by a file: the temporary file is written in
     // full, and then the replacing fails.
+    EXPECT_FALSE(store.WriteReplacing((folder / "gone" / "Trainer.wdp").string(), "1#1#100#1\r\n"));
+    fs::remove(path);
     fs::create_directory(path);
     EXPECT_FALSE(store.WriteReplacing(path, "1#1#100#1\r\n"));
     EXPECT_EQ(FilesInFolder(), 1);

@@ -8,6 +8,8 @@
 #include "engine/EngineFixture.h"
 #include "engine/NumberText.h"
 #include "monitor/UserFiles.h"
+#include "hardcore/MainHardcore.h"
+#include "support/FakeCompanions.h"
 #include "support/FakeWatchdog.h"
 #include "support/MemoryFileStore.h"
 
@@ -88,35 +90,43 @@ TEST(ProfileTest, LinesTakeEffectAsTheirTextsReadUntilABadLine) {
     EXPECT_FALSE(ReadProfile(kPath, files, catalogue, '.'));
 }
 
+// With Hardcore Mode read, what the shell was asked with the watchdog running, to be started, failing to start.
+const std::string kWatchdogLogs[] = {"?WendoxHC", "?WendoxHC start \\wendoxhc.exe min",
+                                     "?WendoxHC start \\wendoxhc.exe min \"Problem starting Wendox Hardcore Mode process (1).\""};
+
 TEST(SettingsFileTest, LinesTakeEffectByExactKeyAndValueInTheirOrder) {
-    const struct { std::string text; bool watchdogEnds; Settings expected; } cases[] = {
+    enum Watchdog { Runs, Starts, FailsToStart };
+    const struct { std::string text; Watchdog watchdog; Settings expected; } cases[] = {
         {"LASTPROFILE=C:\\a.wdp\r\nLASTPROFILE=\r\nDISPLAYUPDATE=YES\r\nDISPLAYUPDATE=NO\r\nDISPLAYFAILURES=YES\n"
-         "PLAYFAILURESOUND=YES", false, {.displayUpdate = true, .displayFailures = true, .playFailureSound = true}},
+         "PLAYFAILURESOUND=YES", Runs, {.displayUpdate = true, .displayFailures = true, .playFailureSound = true}},
         {"DISPLAYUPDATE=yes\nDISPLAYUPDATE=YES \nHARDCOREMODE=Yes\nlastprofile=a\n LASTPROFILE=b\nLASTPROFILE =c\n"
-         "LASTPROFILE\nDISPLAYFAILURES==YES", false, {}},
+         "LASTPROFILE\nDISPLAYFAILURES==YES", Runs, {}},
         // The later line wins; a value that is not a whole 32-bit number keeps what the field had.
         {"STATUS_HK=83\nSTATUS_HK=0071\nCLEAR_HKCS=-2147483648\nACTIVE_HK=65\nACTIVE_HK=2147483648\nACTIVE_HK= 66\n"
-         "ACTIVE_HK=6.5\nACTIVE_HK=", false, {.statusHotKey = 71, .clearHotKeyMods = -2147483648, .activeHotKey = 65}},
-        // Turning Hardcore Mode on starts the watchdog; if it has to start first, the reading ends there.
+         "ACTIVE_HK=6.5\nACTIVE_HK=", Runs, {.statusHotKey = 71, .clearHotKeyMods = -2147483648, .activeHotKey = 65}},
+        // Turning Hardcore Mode on looks for the watchdog; if it has to start first, the reading ends there.
         // (A UTF-8 byte-order mark before the first line is left out.)
-        {"\xEF\xBB\xBFHARDCOREMODE=YES\nSTATUS_HK=83", true, {.hardcoreSetting = true, .hardcoreMode = true}},
-        {"HARDCOREMODE=YES\nSTATUS_HK=83", false, {.statusHotKey = 83, .hardcoreSetting = true, .hardcoreMode = true}},
+        {"\xEF\xBB\xBFHARDCOREMODE=YES\nSTATUS_HK=83", Starts, {.hardcoreSetting = true, .hardcoreMode = true}},
+        {"HARDCOREMODE=YES\nSTATUS_HK=83", FailsToStart, {.hardcoreSetting = true, .hardcoreMode = true}},
+        {"HARDCOREMODE=YES\nSTATUS_HK=83", Runs, {.statusHotKey = 83, .hardcoreSetting = true, .hardcoreMode = true}},
         // The failure limit: a whole number from 1 to 9; any other value leaves it unset.
-        {"MAXFAILURES=1", false, {.maxFailures = 1}}, {"MAXFAILURES=7\nMAXFAILURES=09", false, {.maxFailures = 9}},
-        {"MAXFAILURES=9\nMAXFAILURES=10", false, {}}, {"MAXFAILURES=9\nMAXFAILURES=0", false, {}},
-        {"MAXFAILURES=9\nMAXFAILURES=2.5", false, {}},
+        {"MAXFAILURES=1", Runs, {.maxFailures = 1}}, {"MAXFAILURES=7\nMAXFAILURES=09", Runs, {.maxFailures = 9}},
+        {"MAXFAILURES=9\nMAXFAILURES=10", Runs, {}}, {"MAXFAILURES=9\nMAXFAILURES=0", Runs, {}},
+        {"MAXFAILURES=9\nMAXFAILURES=2.5", Runs, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         MemoryFileStore files;
         files.files[kIni] = c.text;
-        FakeWatchdog watchdog;
-        watchdog.ends = c.watchdogEnds;
+        FakeCompanions shell;
+        if (c.watchdog == Runs) shell.windows = {kWatchdogCaption};
+        if (c.watchdog == FailsToStart) shell.failingStarts = {"\\wendoxhc.exe"};
+        ShellWatchdogStarter watchdog(shell);
         Settings settings;
         EXPECT_EQ(LoadSettings(kIni, files, settings, watchdog),
-                  c.watchdogEnds ? SettingsLoad::EndProgram : SettingsLoad::Read);
+                  c.watchdog == Runs ? SettingsLoad::Read : SettingsLoad::EndProgram);
         EXPECT_EQ(settings, c.expected);
-        EXPECT_EQ(watchdog.starts, c.expected.hardcoreMode ? 1 : 0);
+        EXPECT_EQ(shell.log, c.expected.hardcoreMode ? kWatchdogLogs[c.watchdog] : "");
     }
 }
 

@@ -74,21 +74,6 @@ TEST_F(HardcoreTest, ClosingMovesTheAircraftUnderTheInFlightLockAndClearsTheFail
     }
 }
 
-TEST_F(HardcoreTest, StartingEndsThisRunUnlessTheWatchdogRunsAlready) {
-    const struct { bool running, startFails, ends; std::string log; } cases[] = {
-        {true, false, false, "?WendoxHC"},
-        {false, false, true, "?WendoxHC start \\wendoxhc.exe min"},
-        {false, true, true, "?WendoxHC start \\wendoxhc.exe min \"Problem starting Wendox Hardcore Mode process (1).\""},
-    };
-    for (const auto& c : cases) {
-        FakeCompanions shell;
-        if (c.running) shell.windows = {kWatchdogCaption};
-        if (c.startFails) shell.failingStarts = {"\\wendoxhc.exe"};
-        EXPECT_EQ(ShellWatchdogStarter(shell).StartWatchdog(), c.ends);
-        EXPECT_EQ(shell.log, c.log);
-    }
-}
-
 // In flight the list hides and the watchdog is looked for each tick; on the
 // ground, or in a tick that could not read the flight state, it is not.
 // Once the watchdog is gone the main window closes, with the moves (three
@@ -120,24 +105,19 @@ TEST_F(HardcoreTest, InFlightTheListHidesAndAMissingWatchdogClosesWendoxWithTheM
     EXPECT_EQ(Log(), kMoves);
 }
 
-// The watchdog's side: a guard beside Wendox, whose window is there unless a test closes it.
+// The watchdog's side, on the engine's simulator and windows: a guard beside Wendox, whose window is there
+// unless a test closes it.
 using namespace watchdog;
 
-class WatchdogTest : public ::testing::Test {
+class WatchdogTest : public EngineFixture {
 protected:
-    WatchdogTest() {
-        standin::StartFlight(server);
-        companions.windows = {kWendoxCaption};
-    }
+    WatchdogTest() { companions.windows = {kWendoxCaption}; }
     // One tick a second later; true while the watchdog goes on.
     bool Tick(WatchdogState& guard) {
         os.nowMs += 1000;
         return tmrTimer_Timer(guard, companions);
     }
 
-    standin::ServerCore server;
-    FakeLinkOs os{server};
-    FakeCompanions companions;
     WatchdogState w{os};
 };
 

@@ -32,21 +32,19 @@ TEST(ReliabilityDialogTest, ListsRunInTheirOrderAndStartingValuesSelectTheirEntr
     // The reliability is joined and read with the point whatever the separator.
     EXPECT_EQ(std::make_tuple(lists.Accept().reliability, lists.Accept().hours), std::make_tuple(99.5f, 0.5f));
 
+    // The entries shown, and the hours entry after the one shown.
     const struct { float reliability, hours; std::string shown; } cases[] = {
-        {99.999f, 1.0f, "99.999 1"}, {0.001f, 0.0f, "0.001 0.0"}, {100.0f, 0.5f, "100.000 0.5"},
-        {12.0625f, 1.0f, "12.062 1"},  // 62.5 thousandths: the half goes to the even 62
-        {0.0005f, 1.0f, "0.000 1"},    // exactly 0.5 in single precision (double would give "001")
-        // Values the lists lack show the nearest they hold; hours get an entry of their own.
-        {99.9996f, 1.5f, "100.000 1.5"}, {150.0f, 1.0f, "100.000 1"}, {-3.5f, 1.0f, "0.000 1"},
+        {99.999f, 1.0f, "99.999 1 2"}, {0.001f, 0.0f, "0.001 0.0 0.1"}, {100.0f, 0.5f, "100.000 0.5 0.6"},
+        {12.0625f, 1.0f, "12.062 1 2"},  // 62.5 thousandths: the half goes to the even 62
+        {0.0005f, 1.0f, "0.000 1 2"},    // exactly 0.5 in single precision (double would give "001")
+        // Values the lists lack show the nearest they hold; hours get an entry of their own, in its place.
+        {99.9996f, 1.5f, "100.000 1.5 2"}, {150.0f, 1.0f, "100.000 1 2"}, {-3.5f, 1.0f, "0.000 1 2"},
     };
     for (const auto& c : cases) {
         const ReliabilityDialogModel m = Opened(c.reliability, c.hours);
-        EXPECT_EQ(m.wholePercent.at(m.wholeIndex) + '.' + m.thousandths.at(m.thousandthsIndex) + ' ' + Hours(m),
-                  c.shown);
+        EXPECT_EQ(m.wholePercent.at(m.wholeIndex) + '.' + m.thousandths.at(m.thousandthsIndex) + ' ' + Hours(m) + ' ' +
+                      m.hours.at(m.hoursIndex + 1), c.shown);
     }
-    // The entry of their own is in its place (Accept reads the hours shown, as above).
-    const ReliabilityDialogModel m = Opened(100.0f, 1.5f);
-    EXPECT_EQ(m.hours.at(m.hoursIndex + 1), "2");
 }
 
 // The thousandths follow the whole percent ("0" and "100": "000", any other:
