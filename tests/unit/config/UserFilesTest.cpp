@@ -91,8 +91,9 @@ TEST(ProfileTest, LinesTakeEffectAsTheirTextsReadUntilABadLine) {
 }
 
 // With Hardcore Mode read, what the shell was asked with the watchdog running, to be started, failing to start.
-const std::string kWatchdogLogs[] = {"?WendoxHC", "?WendoxHC start \\wendoxhc.exe min",
-                                     "?WendoxHC start \\wendoxhc.exe min \"Problem starting Wendox Hardcore Mode process (1).\""};
+const std::string kWatchdogLogs[] = {
+    "?WendoxHC", "?WendoxHC start \\wendoxhc.exe min",
+    "?WendoxHC start \\wendoxhc.exe min \"Problem starting Wendox Hardcore Mode process (1).\""};
 
 TEST(SettingsFileTest, LinesTakeEffectByExactKeyAndValueInTheirOrder) {
     enum Watchdog { Runs, Starts, FailsToStart };

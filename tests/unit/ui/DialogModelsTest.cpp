@@ -19,15 +19,13 @@ ReliabilityDialogModel Opened(float reliability, float hours, char separator = '
     return model;
 }
 
-std::string Hours(const ReliabilityDialogModel& m) { return m.hours.at(m.hoursIndex); }
-
 // The lists a dialog opens with (the hours with the user's separator), and
 // the entries it shows for the reliability and hours it opens with.
 TEST(ReliabilityDialogTest, ListsRunInTheirOrderAndStartingValuesSelectTheirEntries) {
     const ReliabilityDialogModel lists = Opened(99.5f, 0.5f, ',');
     EXPECT_EQ(lists.wholePercent.size() + lists.thousandths.size(), 101u + 1000u);
     ASSERT_EQ(lists.hours.size(), 1009u);  // 0,0 to 0,9, then 1 to 999: no 1,0
-    EXPECT_EQ(std::make_tuple(lists.hours[9], lists.hours[10], lists.hours.back(), Hours(lists)),
+    EXPECT_EQ(std::make_tuple(lists.hours[9], lists.hours[10], lists.hours.back(), lists.hours.at(lists.hoursIndex)),
               std::make_tuple("0,9", "1", "999", "0,5"));
     // The reliability is joined and read with the point whatever the separator.
     EXPECT_EQ(std::make_tuple(lists.Accept().reliability, lists.Accept().hours), std::make_tuple(99.5f, 0.5f));
@@ -42,8 +40,8 @@ TEST(ReliabilityDialogTest, ListsRunInTheirOrderAndStartingValuesSelectTheirEntr
     };
     for (const auto& c : cases) {
         const ReliabilityDialogModel m = Opened(c.reliability, c.hours);
-        EXPECT_EQ(m.wholePercent.at(m.wholeIndex) + '.' + m.thousandths.at(m.thousandthsIndex) + ' ' + Hours(m) + ' ' +
-                      m.hours.at(m.hoursIndex + 1), c.shown);
+        EXPECT_EQ(m.wholePercent.at(m.wholeIndex) + '.' + m.thousandths.at(m.thousandthsIndex) + ' ' +
+                      m.hours.at(m.hoursIndex) + ' ' + m.hours.at(m.hoursIndex + 1), c.shown);
     }
 }
 

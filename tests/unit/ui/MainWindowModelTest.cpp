@@ -143,7 +143,8 @@ TEST_F(MainWindowModelTest, EnterSpaceOrAClickOnARowOpenTheComponentFormWhoseTes
     answers = {kTest};
     lvwSubSystems_Click(s(), *this, window);
     EXPECT_EQ(desktop.messages.at(0).text + (desktop.messages.at(0).exclamation ? "!" : ""),
-              "You'll need to have Flight Simulator 2002 running first and you'll also need the fsuipc module installed.");
+              "You'll need to have Flight Simulator 2002 running first and you'll also need the fsuipc module "
+              "installed.");
 }
 
 // Under the in-flight lock no failure is cleared and no profile opened,
