@@ -1,5 +1,4 @@
 #include "config/HotKeys.h"
-#include "config/Keyboard.h"
 
 #include "engine/EngineFixture.h"
 
