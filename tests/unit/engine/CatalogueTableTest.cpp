@@ -6,11 +6,7 @@ namespace {
 // Every component in catalogue order: its system and number, how the status
 // lists it, the write that fails it (offset/size=value), its failure rule and
 // its engine.
-struct Row {
-    int system, component;
-    std::string shown, write;
-    int rule, engine;
-};
+struct Row { int system, component; std::string shown, write; int rule, engine; };
 const Row kRows[] = {
     {1, 1, "AP(Airspeed)", "07DC/4=0", 2, 0},
     {1, 2, "AP(Altitude)", "07D0/4=0", 2, 0},
@@ -77,16 +73,14 @@ const Row kRows[] = {
 };
 
 // What the server receives under each rule on the tick that fails the
-// component | on the next | on clearing it and the tick after: W the row's
-// write, Z the same variable written 0. A leak's first tick only draws its
+// component | on the next | on clearing it and the tick after: w the row's
+// write, z the same variable written 0. A leak's first tick only draws its
 // amount, and the tank (below any amount) is then written empty.
 std::string Expected(const Row& row) {
-    const char* const patterns[] = {"", "W | W |", "W | W |", "W | W | Z", "| W |", "W | |"};
-    const std::string zero = row.write.substr(0, row.write.find('=')) + "=0";
-    std::string expected;
-    for (const char* p = patterns[row.rule]; *p != 0; ++p)
-        expected += *p == 'W' ? row.write : *p == 'Z' ? zero : std::string(1, *p);
-    return expected;
+    const std::string w = row.write, z = w.substr(0, w.find('=')) + "=0";
+    const std::string patterns[] = {"", w + " | " + w + " |", w + " | " + w + " |", w + " | " + w + " | " + z,
+                                    "| " + w + " |", w + " | |"};
+    return patterns[row.rule];
 }
 
 using CatalogueTableTest = EngineFixture;
@@ -127,10 +121,9 @@ TEST_F(CatalogueTableTest, EachComponentFailsAloneByItsOwnWriteAndRuleAndOnlyWit
     state.engineCount = 4;
     FailureRoll(state);
     ASSERT_EQ(state.failed.count, 62);
-    for (int i = 0; i < 62; ++i) {
-        const FailedEntry& entry = state.failed.entries[i];
-        EXPECT_TRUE(entry.system == kRows[i].system && entry.component == kRows[i].component) << kRows[i].shown;
-    }
+    for (int i = 0; i < 62; ++i)
+        EXPECT_EQ(std::pair(state.failed.entries[i].system, state.failed.entries[i].component),
+                  std::pair(kRows[i].system, kRows[i].component));
 }
 
 }  // namespace

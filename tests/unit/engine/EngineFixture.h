@@ -3,10 +3,13 @@
 // clock moves a second per tick.
 #pragma once
 
+#include <map>
 #include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "config/Keyboard.h"
 #include "engine/Failures.h"
 #include "engine/Schedule.h"
 #include "monitor/FlightMonitor.h"
@@ -26,11 +29,12 @@ inline constexpr Id kThrottle{2, 7}, kAltGen3{3, 5}, kEngine1Fail{4, 1}, kEngine
 inline constexpr Id kEngine3Fail{4, 5}, kEngine4Fail{4, 7}, kTankCenter{5, 2}, kTankLeft{5, 3}, kInstAirspeed{6, 1};
 inline constexpr Id kTransponder{7, 4};
 
-class EngineFixture : public ::testing::Test {
+class EngineFixture : public ::testing::Test, public Keyboard {
 protected:
     EngineFixture() {
         standin::StartFlight(server);
         state.companions = &companions;
+        state.keyboard = this;
         companions.windows = {kWatchdogCaption};  // the watchdog runs
         os.log = desktop.log = view.log = &log;
     }
@@ -48,6 +52,11 @@ protected:
     }
     // The events since the last call.
     std::string Log() { return std::exchange(log, {}); }
+    // The keys the test holds (a key not named is up); every key asked about is remembered.
+    std::uint16_t KeyState(int key) override { return queries.push_back(key), keys.contains(key) ? keys[key] : 0; }
+
+    std::map<int, std::uint16_t> keys;
+    std::vector<int> queries;
 
     std::string log;
     standin::ServerCore server;

@@ -23,7 +23,8 @@ using FlightMonitorTest = EngineFixture;
 // the watchdog comes before anything else.
 TEST_F(FlightMonitorTest, StartUpAndEveryHoldAreExplainedAndALostLinkClearsTheFailuresButNotUnderTheLock) {
     MemoryFileStore files;
-    files.files["C:\\Wendox\\Wendox.ini"] = "LASTPROFILE=C:\\Trainer.wdp\r\n";
+    files.files["C:\\Wendox\\Wendox.ini"] = "LASTPROFILE=C:\\Trainer.wdp\r\nSTATUS_HK=83\r\nCLEAR_HK=67\r\n"
+                                             "ACTIVE_HK=65\r\n";  // S, C and A
     files.files["C:\\Trainer.wdp"] = "4#7#0#0\r\n";  // engine 4, which the aircraft lacks
     state.files = &files;
     os.serverRunning = false;
@@ -31,8 +32,8 @@ TEST_F(FlightMonitorTest, StartUpAndEveryHoldAreExplainedAndALostLinkClearsTheFa
     EXPECT_EQ(Log(), "systems refill \\sound_warning.wav timer [FSUIPC - No connection to Flight Simulator.]");
     EXPECT_EQ(C(kEngine4Fail).bandHigh - C(kEngine4Fail).bandLow, 100000);
     const std::tuple<std::function<void()>, int, const char*> steps[] = {  // a step, the ticks after it, their events
-        {[] {}, 1, ""},
-        {[&] { os.serverRunning = true; Fail(kApMaster); }, 1, "\\sound_ok.wav [Connected]"},
+        {[&] { keys = {{'C', 0x8000}}; }, 1, ""},  // nothing failed: clearing does nothing, not even sound
+        {[&] { keys = {}; os.serverRunning = true; Fail(kApMaster); }, 1, "\\sound_ok.wav [Connected]"},
         {[] {}, 1, "07BC/4=0 refill [On hold (not airborne).]"},
         {[&] { server.SetValue({0x0264, 2}, 1); }, 1, "07BC/4=0 [On hold (sim paused)(not airborne).]"},
         {[&] { server.SetValue({0x0366, 2}, 0); }, 1, "07BC/4=0 [On hold (sim paused).]"},
@@ -42,23 +43,34 @@ TEST_F(FlightMonitorTest, StartUpAndEveryHoldAreExplainedAndALostLinkClearsTheFa
         {[&] { desktop.folder = "C:\\Wendox"; state.settings.hardcoreMode = true; }, 1,
          "07BC/4=0 [Operational. Hardcore Mode.]"},  // airborne: the in-flight lock is in force
         {[&] { for (Id id : {kEngine1Fail, kEngine3Fail, kInstAirspeed}) Fail(id); }, 0, ""},
+        {[&] { keys = {{'S', 0x8000}, {'C', 0x8000}, {'A', 0x8000}}; }, 1,  // the lock leaves only the status
+         "[Operational. Hardcore Mode.] 3380=\"Wendox:  Operational. Hardcore Mode.\" 32FA/2=5 0B65/1=1 0B6B/1=5"
+         " 0B6B/1=5 07BC/4=0 refill"},
+        {[&] { keys = {}; }, 0, ""},
         {[&] { server.SetMisbehaviour({.answer = 0}); }, 1,
          "\\sound_warning.wav [FSUIPC - No connection to Flight Simulator. Hardcore Mode.]"},
         {[&] { server.SetMisbehaviour({}); }, 2,  // held again, newest first
-         "\\sound_ok.wav [Connected Hardcore Mode.] 0B65/1=1 0B6B/1=5 0B6B/1=5 07BC/4=0 refill"
-         " [Operational. Hardcore Mode.]"},
+         "\\sound_ok.wav [Connected Hardcore Mode.] 0B65/1=1 0B6B/1=5 0B6B/1=5 07BC/4=0 [Operational. Hardcore Mode.]"},
         {[&] { state.settings.hardcoreMode = false; server.SetMisbehaviour({.answer = 0}); }, 3,
          "\\sound_warning.wav refill [FSUIPC - No connection to Flight Simulator.]"},
         {[&] { server.SetMisbehaviour({}); }, 1, "\\sound_ok.wav [Connected]"},
         {[&] { os.failedSends = 41; }, 2,  // the exchange that would carry the clears fails
          "\\sound_warning.wav [FSUIPC - No connection to Flight Simulator.] \\sound_ok.wav [Connected]"},
         {[&] { Fail(kEngine3Fail); }, 2, "0B65/1=0 0B6B/1=4 refill [Operational.] 0B6B/1=4"},
+        {[&] { Fail(kApMaster); C(kRudder).scheduledRoll = 777; keys = {{'S', 0x8000}, {'C', 0x8000}, {'A', 0x8000}}; },
+         1,  // in their fixed order; clearing takes the newest failure
+         "[Operational.] 3380=\"Wendox:  Operational.\" 32FA/2=5 refill \\sound_ok.wav \\sound_warning.wav 0B6B/1=4"
+         " [On hold (deactivated).]"},
+        {[] {}, 1,  // held on, they act again
+         "[On hold (deactivated).] 3380=\"Wendox:  On hold (deactivated).\" 32FA/2=5 0B6B/1=0 refill \\sound_ok.wav"
+         " \\sound_ok.wav refill [Operational.]"},
     };
     for (const auto& [step, ticks, events] : steps) {
         step();
         Ticks(ticks);
         EXPECT_EQ(Log(), events);
     }
+    EXPECT_EQ(C(kRudder).scheduledRoll, 777);  // clearing the newest keeps every schedule as drawn
     files.files["C:\\Wendox\\Wendox.ini"] = "HARDCOREMODE=YES\r\n";
     watchdog.ends = true;
     EXPECT_FALSE(StartUp());
@@ -130,9 +142,7 @@ TEST_F(FlightMonitorTest, StatusListsFailuresNewestFirstAndGoesToTheSimulatorWhe
     Fail(kApMaster);
     Ticks(2);
     // Shown in the window, and sent to the simulator's message line for five seconds.
-    auto shownAndSent = [](const std::string& text) {
-        return "[" + text + "] 3380=\"Wendox:  " + text + "\" 32FA/2=5";
-    };
+    auto shownAndSent = [](const std::string& t) { return "[" + t + "] 3380=\"Wendox:  " + t + "\" 32FA/2=5"; };
     EXPECT_EQ(Log(), "07BC/4=0 refill " + shownAndSent("Operational.  1 failures... AP(Master)") + " 07BC/4=0");
     state.settings.hardcoreMode = true;
     Ticks(1);
