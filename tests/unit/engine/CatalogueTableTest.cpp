@@ -6,7 +6,11 @@ namespace {
 // Every component in catalogue order: its system and number, how the status
 // lists it, the write that fails it (offset/size=value), its failure rule and
 // its engine.
-struct Row { int system, component; std::string shown, write; int rule, engine; };
+struct Row {
+    int system, component;
+    std::string shown, write;
+    int rule, engine;
+};
 const Row kRows[] = {
     {1, 1, "AP(Airspeed)", "07DC/4=0", 2, 0},
     {1, 2, "AP(Altitude)", "07D0/4=0", 2, 0},

@@ -37,7 +37,9 @@ TEST(LinkOpenResultTest, EachOutcomeHasItsCodeAndLeavesNothingHeld) {
     using R = LinkResult;
     using Step = FakeLinkOs::Step;
     struct Case {
-        const char* what; R expected; std::uint32_t sends;
+        const char* what;
+        R expected;
+        std::uint32_t sends;
         standin::Misbehaviour sim = {};
         Step failing = Step::None;
         std::uint32_t serverVersion = 0x34000000, simVersion = 0xFADE0006;  // at 0x3304 and 0x3308
