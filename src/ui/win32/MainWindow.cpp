@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "monitor/FlightMonitor.h"
 #include "hardcore/MainHardcore.h"
+#include "monitor/FlightMonitor.h"
 #include "monitor/UserFiles.h"
 #include "platform/win32/LateBinding.h"
 #include "ui/WindowIds.h"
