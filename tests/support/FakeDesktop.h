@@ -1,11 +1,11 @@
 // A desktop whose clock the test sets, whose sound files are named by the
 // test, and which writes every sound played to the event log by its file
-// name, "\sound_ok.wav".
+// name, "\sound_ok.wav", and every message box as "{text}" ("{!text}" with
+// the exclamation icon).
 #pragma once
 
 #include <set>
 #include <string>
-#include <vector>
 
 #include "engine/Desktop.h"
 #include "support/EventLog.h"
@@ -19,11 +19,6 @@ public:
     char separator = '.';
     std::set<std::string> files{"C:\\Wendox\\sound_ok.wav", "C:\\Wendox\\sound_warning.wav",
                                 "C:\\Wendox\\sound_failure.wav"};
-    struct Message {
-        std::string text;
-        bool exclamation;
-    };
-    std::vector<Message> messages;
     std::string* log = nullptr;
 
     float SecondsSinceMidnight() override { return clockSeconds; }
@@ -31,7 +26,9 @@ public:
     char DecimalSeparator() override { return separator; }
     bool IsOrdinaryFile(const std::string& path) override { return files.contains(path); }
     void PlaySoundFile(const std::string& path) override { LogEvent(log, path.substr(folder.size())); }
-    void ShowMessage(const std::string& text, bool exclamation) override { messages.push_back({text, exclamation}); }
+    void ShowMessage(const std::string& text, bool exclamation) override {
+        LogEvent(log, (exclamation ? "{!" : "{") + text + "}");
+    }
 };
 
 }  // namespace wendox::testing

@@ -170,12 +170,9 @@ TEST(SettingsFileTest, SavedLinesFollowTheKeyOrderUnderTheirConditionsAndReadBac
 // settings as start-up left them, not written over at exit.
 class UserFilesTest : public EngineFixture {
 protected:
-    // The caption, the last profile, whether the list was refilled and the messages since the last look.
+    // The caption, the last profile, and the events since the last look.
     std::string Log() {
-        std::string text = view.profileCaption + "|" + s().settings.lastProfile +
-                           (EngineFixture::Log().find("refill") != std::string::npos ? "|refill" : "|");
-        for (const auto& m : desktop.messages) text += (m.exclamation ? "|!" : "|") + m.text;
-        desktop.messages.clear();
+        const std::string text = view.profileCaption + "|" + s().settings.lastProfile + "|" + EngineFixture::Log();
         view.profileCaption = "Sub-systems";
         return text;
     }
@@ -187,10 +184,13 @@ TEST_F(UserFilesTest, CaptionsMessagesAndWhatIsKept) {
     desktop.files.insert(kIni);
     s().files = &files;
     const struct { std::string settings, profile; int band; std::string log; bool savedOver; } cases[] = {
-        {last, "1#1#0#0", 100000, "Sub-systems (Trainer.wdp)|C:\\Profiles\\Trainer.wdp|refill", true},
-        {"LASTPROFILE=", "1#1#0#0", 0, "Sub-systems||", true},
+        {last, "1#1#0#0", 100000,
+         "Sub-systems (Trainer.wdp)|C:\\Profiles\\Trainer.wdp|systems refill \\sound_ok.wav timer "
+         "[On hold (not airborne).]", true},
+        {"LASTPROFILE=", "1#1#0#0", 0, "Sub-systems||systems timer", true},
         {"STATUS_HK=83\n" + last + "\nDISPLAYUPDATE=" + std::string(kMaxLineLength, 'x'), "1#1#0#0\n1#1", 100000,
-         "Sub-systems||refill|!Could not read C:\\Wendox\\Wendox.ini file|!Could not read C:\\Profiles\\Trainer.wdp", false},
+         "Sub-systems||{!Could not read C:\\Wendox\\Wendox.ini file} systems "
+         "{!Could not read C:\\Profiles\\Trainer.wdp} refill timer", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.log);
@@ -205,15 +205,15 @@ TEST_F(UserFilesTest, CaptionsMessagesAndWhatIsKept) {
     files.files.clear();  // no settings file: the defaults, silently
     desktop.files.erase(kIni);
     StartUp();
-    EXPECT_EQ(Log(), "Sub-systems||");
+    EXPECT_EQ(Log(), "Sub-systems||systems timer");
     s().settings.lastProfile = kPath;
     SaveProfile(s());
     EXPECT_EQ(Log(), "Sub-systems (Trainer.wdp)|C:\\Profiles\\Trainer.wdp|");
     files.writesFail = true;
     SaveProfile(s());
     SaveSettingsFile(s());
-    EXPECT_EQ(Log(), "Sub-systems|C:\\Profiles\\Trainer.wdp||!Could not write C:\\Profiles\\Trainer.wdp"
-                     "|!Could not write C:\\Wendox\\Wendox.ini file");
+    EXPECT_EQ(Log(), "Sub-systems|C:\\Profiles\\Trainer.wdp|{!Could not write C:\\Profiles\\Trainer.wdp}"
+                     " {!Could not write C:\\Wendox\\Wendox.ini file}");
 }
 
 }  // namespace
