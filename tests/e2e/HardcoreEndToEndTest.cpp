@@ -38,12 +38,10 @@ protected:
     std::size_t Moves() const { return server.WritesTo(simvar::SlewMode).size() / 2; }  // on, then off
     // Exactly three whole moves, each a second after the one before.
     void ExpectThreeMovesASecondApart() const {
-        std::vector<std::uint64_t> t;
-        for (const auto& write : server.WritesTo(simvar::SlewMode))
-            if (write.Value() == 1) t.push_back(write.timeMs);
-        ASSERT_EQ(t.size(), 3u) << SlewLog(server);
-        EXPECT_EQ(SlewLog(server), MoveAt(t[0]) + "\n" + MoveAt(t[1]) + "\n" + MoveAt(t[2]));
-        for (int i = 1; i < 3; ++i) EXPECT_EQ((t[i] - t[i - 1]) / 500, 2u) << "not 1000 to 1499 ms apart";
+        const auto slew = server.WritesTo(simvar::SlewMode);  // on, then off, each move
+        ASSERT_EQ(slew.size(), 6u) << SlewLog(server);
+        EXPECT_EQ(SlewLog(server), MoveAt(slew[0].timeMs) + "\n" + MoveAt(slew[2].timeMs) + "\n" + MoveAt(slew[4].timeMs));
+        for (int i : {2, 4}) EXPECT_EQ((slew[i].timeMs - slew[i - 2].timeMs) / 500, 2u) << "not 1000 to 1499 ms apart";
     }
 
     HWND guard = nullptr;
