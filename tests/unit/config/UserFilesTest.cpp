@@ -38,14 +38,14 @@ TEST(ProfileTest, LinesTakeEffectAsTheirTextsReadUntilABadLine) {
     MemoryFileStore files;
     files.files[kPath] = "\xEF\xBB\xBF 1 # 2 # 99.50 # 10 \r\n"  // a byte-order mark; blanks around numbers
                          "1#3#-5#5\n1#4#50#1000\r1#6#100#999\r\n"   // one value out of range leaves its cell alone
-                         "2.5#1#11#1\r\n7#3.6#44#0\r\n"            // numbers round, halves to even; the last cell
+                         "2.5#3.5#11#1\r\n7#3.6#44#0\r\n"            // numbers round, halves to even; the last cell
                          "1#5#50#1\r\n1#5#-0#2\r\n"                 // later lines win; a minus zero is kept as 0
                          "9#1#150#1000\r\n8#1#50#2\r\n7#5#50#2\r\n" // skipped, or no component there
                          "1#7#12.3456789#0.10";                     // a last line without its end
     Catalogue catalogue = Away();
     EXPECT_TRUE(ReadProfile(kPath, files, catalogue, '.'));
     EXPECT_EQ(Changed(catalogue),
-              "1#2#99.5#10 1#3#42#5 1#4#50#3 1#5#0#2 1#6#100#999 1#7#12.34568#0.1 2#1#11#1 7#4#44#0 ");
+              "1#2#99.5#10 1#3#42#5 1#4#50#3 1#5#0#2 1#6#100#999 1#7#12.34568#0.1 2#4#11#1 7#4#44#0 ");
 
     const std::pair<char, std::string> cases[] = {
         {'.', ""}, {'.', "1#1#50"}, {'.', "1##50#1"}, {'.', "1#1#50#1#2"},      // a field missing, or one too many
