@@ -1,6 +1,6 @@
-// The moves to the origin a simulator received, as text: one line per move,
-// its time and its writes, so that a test sees at once which write is
-// missing, in the wrong order or on the wrong second.
+// The writes a simulator received, as text; its moves to the origin one line
+// per move, with its time and its writes, so that a test sees at once which
+// write is missing, in the wrong order or on the wrong second.
 #pragma once
 
 #include <cstdio>
@@ -10,6 +10,14 @@
 
 namespace wendox::testing {
 
+// One write the server stored, as text: "07BC/4=0", a text as 3380="...".
+inline std::string WriteText(const standin::RecordedWrite& w) {
+    char offset[16];
+    std::snprintf(offset, sizeof offset, "%04X", static_cast<unsigned>(w.offset));
+    if (w.bytes.size() > 8) return offset + ("=\"" + std::string(reinterpret_cast<const char*>(w.bytes.data())) + '"');
+    return offset + ("/" + std::to_string(w.bytes.size()) + "=" + std::to_string(w.Value()));
+}
+
 // Every write to slew mode or the position, "@ms offset/size=value ...",
 // a new line at each write that turns slew mode on.
 inline std::string SlewLog(const standin::ServerCore& server) {
@@ -17,14 +25,8 @@ inline std::string SlewLog(const standin::ServerCore& server) {
     for (const auto& w : server.Writes()) {
         const bool slew = w.offset == simvar::SlewMode.offset;
         if (!slew && (w.offset < simvar::Latitude.offset || w.offset >= simvar::Altitude.offset + 8)) continue;
-        char text[48];
-        if (slew && w.Value() == 1) {
-            std::snprintf(text, sizeof text, "%s@%llu", log.empty() ? "" : "\n", static_cast<unsigned long long>(w.timeMs));
-            log += text;
-        }
-        std::snprintf(text, sizeof text, " %04X/%zu=%llu", static_cast<unsigned>(w.offset), w.bytes.size(),
-                      static_cast<unsigned long long>(w.Value()));
-        log += text;
+        if (slew && w.Value() == 1) log += (log.empty() ? "@" : "\n@") + std::to_string(w.timeMs);
+        log += " " + WriteText(w);
     }
     return log;
 }
