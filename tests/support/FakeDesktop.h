@@ -16,14 +16,13 @@ class FakeDesktop final : public Desktop {
 public:
     float clockSeconds = 43200.0f;
     std::string folder = "C:\\Wendox";
-    char separator = '.';
     std::set<std::string> files{"C:\\Wendox\\sound_ok.wav", "C:\\Wendox\\sound_warning.wav",
                                 "C:\\Wendox\\sound_failure.wav"};
     std::string* log = nullptr;
 
     float SecondsSinceMidnight() override { return clockSeconds; }
     const std::string& ProgramFolder() override { return folder; }
-    char DecimalSeparator() override { return separator; }
+    char DecimalSeparator() override { return '.'; }
     bool IsOrdinaryFile(const std::string& path) override { return files.contains(path); }
     void PlaySoundFile(const std::string& path) override { LogEvent(log, path.substr(folder.size())); }
     void ShowMessage(const std::string& text, bool exclamation) override {

@@ -25,9 +25,8 @@ namespace wendox::testing {
 // Catalogue positions used below.
 struct Id { int system, component; };
 inline constexpr Id kApMaster{1, 10}, kAileron{2, 1}, kElevator{2, 2}, kFlaps{2, 4}, kLandingGear{2, 5}, kRudder{2, 6};
-inline constexpr Id kThrottle{2, 7}, kAltGen3{3, 5}, kEngine1Fail{4, 1}, kEngine2Fail{4, 3}, kEngine2Stall{4, 4};
-inline constexpr Id kEngine3Fail{4, 5}, kEngine4Fail{4, 7}, kTankCenter{5, 2}, kTankLeft{5, 3}, kInstAirspeed{6, 1};
-inline constexpr Id kTransponder{7, 4};
+inline constexpr Id kThrottle{2, 7}, kEngine1Fail{4, 1}, kEngine2Fail{4, 3}, kEngine2Stall{4, 4}, kEngine3Fail{4, 5};
+inline constexpr Id kEngine4Fail{4, 7}, kTankCenter{5, 2}, kTankLeft{5, 3}, kInstAirspeed{6, 1}, kTransponder{7, 4};
 
 class EngineFixture : public ::testing::Test, public Keyboard {
 protected:

@@ -33,8 +33,8 @@ TEST(ReliabilityDialogTest, ListsRunInTheirOrderAndStartingValuesSelectTheirEntr
     // The entries shown, and the hours entry after the one shown.
     const struct { float reliability, hours; std::string shown; } cases[] = {
         {99.999f, 1.0f, "99.999 1 2"}, {0.001f, 0.0f, "0.001 0.0 0.1"}, {100.0f, 0.5f, "100.000 0.5 0.6"},
-        {12.0625f, 1.0f, "12.062 1 2"},  // 62.5 thousandths: the half goes to the even 62
-        {0.0005f, 1.0f, "0.000 1 2"},    // exactly 0.5 in single precision (double would give "001")
+        // 0.5 thousandths, exactly in single precision: the half goes to the even 0 (double would give "001").
+        {0.0005f, 1.0f, "0.000 1 2"},
         // Values the lists lack show the nearest they hold; hours get an entry of their own, in its place.
         {99.9996f, 1.5f, "100.000 1.5 2"}, {150.0f, 1.0f, "100.000 1 2"}, {-3.5f, 1.0f, "0.000 1 2"},
     };
