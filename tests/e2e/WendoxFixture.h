@@ -41,7 +41,9 @@ protected:
     // A shown top-level window of wendox's (of any program when
     // `wendoxProcess` is 0) of that class (and caption, if given).
     HWND Await(const char* className, const char* caption = nullptr, DWORD timeoutMs = 10000) const {
-        return WaitForWindow(wendoxProcess, className, caption, timeoutMs);
+        HWND window = WaitForWindow(wendoxProcess, className, caption, timeoutMs);
+        EXPECT_NE(window, nullptr) << className << " did not show";
+        return window;
     }
     // The reliability dialog of the selected component, opened as Space in
     // the components list opens it.

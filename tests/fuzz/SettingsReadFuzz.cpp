@@ -2,6 +2,8 @@
 // the reader accepts must survive being saved and read again with the same
 // record, but for a hot key that is not set (not above 0): the file has no
 // line for it, so it comes back as 0 with no modifiers.
+#include <functional>
+
 #include "config/SettingsFile.h"
 #include "fuzz/FileRoundTrip.h"
 #include "support/FakeWatchdog.h"
@@ -20,7 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (kept.*key <= 0) kept.*key = kept.*mods = 0;
         return kept;
     };
-    auto got = [](const Settings& settings) { return settings; };
-    testing::CheckRoundTrip<Settings>(path, data, size, read, write, expected, got);
+    testing::CheckRoundTrip<Settings>(path, data, size, read, write, expected, std::identity{});
     return 0;
 }
